@@ -1,0 +1,76 @@
+#include "CommandLine.h"
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments)
+{
+    CommandLine line;
+    std::string varietyPath = americanDictionaryPath;
+    std::string explicitDictionary;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (optionsEnded || argument == "-" || !argument.starts_with("-")) {
+            line.inputs.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--british") {
+            varietyPath = britishDictionaryPath;
+        } else if (argument == "--american") {
+            varietyPath = americanDictionaryPath;
+        } else if (argument == "--no-original") {
+            line.includeOriginalText = false;
+        } else if (argument == "--cyrillic") {
+            line.transliterate = true;
+        } else if (argument == "--text") {
+            line.plainText = true;
+        } else if (argument == "--help" || argument == "-h") {
+            line.showHelp = true;
+        } else if (argument == "--version") {
+            line.showVersion = true;
+        } else if (argument == "--dictionary") {
+            if (i + 1 == arguments.size()) {
+                line.error = "--dictionary needs a file";
+                return line;
+            }
+            explicitDictionary = arguments[++i];
+        } else if (argument.starts_with("--dictionary=")) {
+            explicitDictionary = argument.substr(std::string("--dictionary=").size());
+        } else {
+            line.error = "unknown option '" + argument + "'";
+            return line;
+        }
+    }
+    if (explicitDictionary.empty() && line.error.empty()) {
+        line.dictionaryPath = varietyPath;
+    } else {
+        line.dictionaryPath = explicitDictionary;
+    }
+    if (line.inputs.empty()) {
+        line.inputs.push_back("-");
+    }
+    return line;
+}
+
+std::string usageText()
+{
+    return "Usage: kestrano-cli [--british | --american] [--dictionary FILE] [--no-original]\n"
+           "                    [--cyrillic] [--text] [FILE ...]\n"
+           "\n"
+           "Transcribes English text into IPA, one paragraph per sentence, and writes the\n"
+           "HTML document of the Transcribe button to standard output in UTF-8.\n"
+           "\n"
+           "  --american         American pronunciation (default):\n"
+           "                     data/american_transcription-abridged.txt\n"
+           "  --british          British pronunciation: data/lexora_eng_transcription.txt\n"
+           "  --dictionary FILE  read the pronunciations from FILE instead\n"
+           "  --no-original      leave each sentence's original text out\n"
+           "  --cyrillic         write the transcriptions in Cyrillic letters\n"
+           "  --text             plain text: each sentence on one line, its\n"
+           "                     transcription on the next, a blank line between\n"
+           "  -h, --help         show this help\n"
+           "      --version      show the version\n"
+           "\n"
+           "FILEs are read as UTF-8 and joined in order; with no FILE, or where FILE is -,\n"
+           "standard input is read. Dictionary paths are relative to the working directory.\n"
+           "Exit status: 0 on success, 1 when a file cannot be read or is not UTF-8,\n"
+           "2 for bad options.\n";
+}

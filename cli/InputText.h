@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Where the first invalid UTF-8 sequence starts, or nothing when the bytes
+// are valid (overlong forms, surrogates and code points past U+10FFFF are
+// invalid).
+std::optional<std::size_t> findInvalidUtf8(std::string_view bytes);
+
+// Line ends as the input editor makes them of pasted text: CR LF, a lone CR,
+// U+2028 and U+2029 each become one LF.
+QString normalizeLineEnds(const QString& text);
+
+struct InputText
+{
+    QString text;
+    std::string error; // one line for standard error, empty on success
+};
+
+// Reads one input ("-" is standard input), drops a leading byte-order mark
+// and checks the UTF-8 before decoding, so bad bytes are reported, not guessed.
+InputText readInputText(const std::string& path);

@@ -1,0 +1,83 @@
+#include "CommandLine.h"
+#include "InputText.h"
+#include "TranscriptionDocument.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* programName = "kestrano-cli";
+
+int fail(const std::string& message)
+{
+    std::fprintf(stderr, "%s: %s\n", programName, message.c_str());
+    return 1;
+}
+
+QString composePlainText(const QString& inputText, bool includeOriginalText, bool transliterate)
+{
+    const kestrano::TranscriptionEngine engine;
+    const QStringList pieces = transcriptionPieces(inputText);
+    QString text;
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0) {
+            text += u'\n';
+        }
+        if (includeOriginalText) {
+            text += pieces[i].trimmed();
+            text += u'\n';
+        }
+        text += QString::fromStdU16String(transcribePiece(engine, pieces[i], transliterate));
+        text += u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "%s: %s\n\n%s", programName, line.error.c_str(),
+                     usageText().c_str());
+        return 2;
+    }
+    if (line.showHelp) {
+        std::fputs(usageText().c_str(), stdout);
+        return 0;
+    }
+    if (line.showVersion) {
+        std::printf("%s %s\n", programName, KESTRANO_VERSION);
+        return 0;
+    }
+
+    QString inputText;
+    for (const std::string& path : line.inputs) {
+        InputText input = readInputText(path);
+        if (!input.error.empty()) {
+            return fail(input.error);
+        }
+        inputText += input.text;
+    }
+
+    if (const auto loaded = kestrano::loadDictionary(line.dictionaryPath); !loaded) {
+        return fail("cannot read dictionary '" + line.dictionaryPath + "': " + loaded.reason);
+    }
+
+    const QString output =
+        line.plainText ? composePlainText(inputText, line.includeOriginalText, line.transliterate)
+                       : composeTranscriptionDocument(
+                             inputText, {line.includeOriginalText, line.transliterate});
+    const QByteArray bytes = output.toUtf8();
+    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
+            static_cast<std::size_t>(bytes.size()) ||
+        std::fflush(stdout) != 0) {
+        return fail(std::string("cannot write the output: ") + std::strerror(errno));
+    }
+    return 0;
+}

@@ -1,0 +1,12 @@
+# kestrano_add_test(NAME SOURCES file... LIBRARIES lib...)
+# Builds one test executable and registers it with CTest under NAME. GUI
+# tests run on the offscreen platform so that they need no display.
+function(kestrano_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()

@@ -1,0 +1,338 @@
+#include "TranscriptionEngine.h"
+
+#include "PhonemeCode.h"
+#include "StringFunctions.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace kestrano {
+namespace {
+
+constexpr char16_t stressMark = u'\'';
+constexpr char16_t secondaryStressMark = u'"';
+constexpr char16_t wordSeparator = u'_';
+
+constexpr std::u16string_view allowedCharacters =
+    u" 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr std::u16string_view sibilants = u"GCzsSZ";
+
+bool isAllowed(char16_t unit)
+{
+    return allowedCharacters.find(unit) != std::u16string_view::npos;
+}
+
+bool endsWith(std::u16string_view text, std::u16string_view ending)
+{
+    return text.ends_with(ending);
+}
+
+bool lastTwoAreSame(std::u16string_view stem)
+{
+    // A stem of fewer than two units has no pair to compare; it takes the
+    // ordinary path, so "xing" is never read as a doubled "x".
+    return stem.size() >= 2 && stem[stem.size() - 1] == stem[stem.size() - 2];
+}
+
+std::u16string notFoundForm(std::u16string_view word)
+{
+    std::u16string form;
+    form.reserve(word.size() + 2);
+    form += u'(';
+    form += word;
+    form += u')';
+    return form;
+}
+
+// The letter whose class decides the rules for the part before `part`: its
+// first unit, or the second when the first is a stress mark.
+LetterClass nextLetterClass(std::u16string_view part)
+{
+    if (!part.empty() && (part[0] == stressMark || part[0] == secondaryStressMark)) {
+        part.remove_prefix(1);
+    }
+    return part.empty() ? LetterClass::NoClass : classifyLetter(part[0]);
+}
+
+bool isConsonant(LetterClass letterClass)
+{
+    return letterClass == LetterClass::VoicedConsonant ||
+           letterClass == LetterClass::VoicelessConsonant;
+}
+
+bool takesLinkingR(std::u16string_view part, const std::u16string* word)
+{
+    const bool wordEndsInR = word != nullptr && !word->empty() && word->back() == u'r';
+    return wordEndsInR || part == u"fq" || part == u"L" || part.ends_with(u"eq") ||
+           part.ends_with(u"Iq") || part.ends_with(u"uq");
+}
+
+} // namespace
+
+std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) const
+{
+    std::vector<std::u16string> words;
+    splitOn(words, normalizeSentence(std::move(sentence)), u' ');
+    std::u16string joinedCodes;
+    for (const std::u16string& word : words) {
+        joinedCodes += transcribeWord(word);
+        joinedCodes += wordSeparator;
+    }
+    joinedCodes.pop_back();
+
+    std::u16string result = u"/";
+    result += applySentenceRules(std::move(words), std::move(joinedCodes));
+    result += u'/';
+    return result;
+}
+
+std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) const
+{
+    sentence = replaceAll(std::move(sentence), u"a.m.", u"eyem");
+    std::u16string kept;
+    kept.reserve(sentence.size());
+    for (char16_t unit : sentence) {
+        if (isAllowed(unit)) {
+            kept += unit;
+        } else if (unit == u'\r' || unit == u'\n') {
+            kept += u' ';
+        }
+    }
+    return trimSpaces(replaceAll(std::move(kept), u"  ", u" "));
+}
+
+std::u16string TranscriptionEngine::applySentenceRules(std::vector<std::u16string> words,
+                                                       std::u16string joinedCodes) const
+{
+    std::vector<std::u16string> parts;
+    const std::size_t count = splitOn(parts, joinedCodes, wordSeparator);
+
+    // Very short sentences skip the context rules but are still joined word
+    // by word below, so that two short words never run together.
+    if (joinedCodes.size() >= 5) {
+        for (std::size_t i = 0; i < count; ++i) {
+            std::u16string& part = parts[i];
+            if (part.starts_with(u'(')) {
+                continue;
+            }
+            const bool last = i + 1 == count;
+            const LetterClass next = last ? LetterClass::NoClass : nextLetterClass(parts[i + 1]);
+            if (part == u"DJ" || part == u"tu") {
+                if (!last && isConsonant(next)) {
+                    part[1] = u'q';
+                }
+                continue;
+            }
+            // Codes holding "_" would give more parts than words; such a part
+            // has no word of its own to end in "r".
+            const std::u16string* word = i < words.size() ? &words[i] : nullptr;
+            if (!last && next == LetterClass::Vowel && takesLinkingR(part, word)) {
+                part += u'r';
+                part = replaceAll(std::move(part), u"rr", u"r");
+            }
+        }
+    }
+
+    std::u16string result;
+    result.reserve(joinedCodes.size() * 2);
+    for (const std::u16string& part : parts) {
+        if (part.starts_with(u'(')) {
+            result += part;
+        } else {
+            appendIpa(result, part);
+        }
+        result += u' ';
+    }
+    result.pop_back();
+    return result;
+}
+
+std::u16string TranscriptionEngine::storedTranscription(std::u16string_view word) const
+{
+    const auto found = dictionary_.find(word);
+    return found ? std::u16string(*found) : std::u16string();
+}
+
+bool TranscriptionEngine::isKnownWord(std::u16string word) const
+{
+    const auto found = dictionary_.find(word);
+    return found && !found->empty();
+}
+
+std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const
+{
+    const std::u16string notFound = notFoundForm(word);
+    std::transform(word.begin(), word.end(), word.begin(), lowerAsciiLetter);
+
+    if (const auto found = dictionary_.find(word); found && !found->empty()) {
+        return std::u16string(*found);
+    }
+    if (word.size() < 3) {
+        return notFound;
+    }
+    if (endsWith(word, u"ing")) {
+        return transcribeIngForm(word, notFound);
+    }
+    if (endsWith(word, u"est")) {
+        return transcribeWithSuffix(std::move(word), u"est");
+    }
+    if (word.back() == u'd' || word.back() == u's') {
+        return transcribeDOrSForm(word, notFound);
+    }
+    if (endsWith(word, u"er")) {
+        return transcribeWithSuffix(std::move(word), u"er");
+    }
+    if (endsWith(word, u"ly")) {
+        return transcribeWithSuffix(std::move(word), u"ly");
+    }
+    return notFound;
+}
+
+std::u16string TranscriptionEngine::transcribeIngForm(const std::u16string& word,
+                                                      const std::u16string& notFound) const
+{
+    std::u16string stem = word.substr(0, word.size() - 3);
+    if (lastTwoAreSame(stem)) {
+        // "running" -> "run"; the undoubled stem is trusted without a lookup.
+        if (!isKnownWord(stem)) {
+            stem.pop_back();
+        }
+        return transcribeFromStem(std::move(stem), u"ing");
+    }
+    if (std::u16string withE = stem + u'e'; isKnownWord(withE)) {
+        return transcribeFromStem(std::move(withE), u"ing");
+    }
+    if (isKnownWord(stem)) {
+        return transcribeFromStem(std::move(stem), u"ing");
+    }
+    return notFound;
+}
+
+std::u16string TranscriptionEngine::transcribeDOrSForm(const std::u16string& word,
+                                                       const std::u16string& notFound) const
+{
+    const std::u16string suffix(1, word.back());
+    std::u16string candidate = word.substr(0, word.size() - 1);
+    // cats -> cat, boxes -> box, cried -> cry, stopped -> stop
+    if (isKnownWord(candidate)) {
+        return transcribeFromStem(std::move(candidate), suffix);
+    }
+    candidate.pop_back();
+    if (isKnownWord(candidate)) {
+        return transcribeFromStem(std::move(candidate), suffix);
+    }
+    // The word has three units or more, so one unit is still left here.
+    if (candidate.back() == u'i') {
+        candidate.back() = u'y';
+        if (isKnownWord(candidate)) {
+            return transcribeFromStem(std::move(candidate), suffix);
+        }
+    }
+    candidate.pop_back();
+    if (isKnownWord(candidate)) {
+        return transcribeFromStem(std::move(candidate), suffix);
+    }
+    return notFound;
+}
+
+std::u16string TranscriptionEngine::transcribeWithSuffix(std::u16string word,
+                                                         std::u16string suffix) const
+{
+    const std::u16string notFound = notFoundForm(word);
+    if (word.size() < suffix.size() + 2) {
+        return notFound;
+    }
+    std::u16string stem = word.substr(0, word.size() - suffix.size());
+    if (lastTwoAreSame(stem)) {
+        // "bigger" -> "big"; the undoubled stem is trusted without a lookup.
+        if (!isKnownWord(stem)) {
+            stem.pop_back();
+        }
+        return transcribeFromStem(std::move(stem), std::move(suffix));
+    }
+    if (isKnownWord(stem)) {
+        return transcribeFromStem(std::move(stem), std::move(suffix));
+    }
+    if (stem.back() == u'i') {
+        stem.back() = u'y';
+    } else {
+        stem += u'e';
+    }
+    if (isKnownWord(stem)) {
+        return transcribeFromStem(std::move(stem), std::move(suffix));
+    }
+    return notFound;
+}
+
+std::u16string TranscriptionEngine::transcribeFromStem(std::u16string stem,
+                                                       std::u16string suffix) const
+{
+    std::u16string transcription = storedTranscription(stem);
+    if (stem.size() < 2) {
+        return transcription + suffixEnding(u' ', std::move(suffix));
+    }
+
+    const bool rBeforeEnding = suffix == u"est" || suffix == u"er" || suffix == u"ing";
+    if ((endsWith(stem, u"re") || stem.back() == u'r') && rBeforeEnding) {
+        transcription += u'r';
+        transcription = replaceAll(std::move(transcription), u"rr", u"r");
+    } else if (stem.back() == u'l' && suffix == u"ly") {
+        // cool -> coolly: the stem's l gives way to the l of the ending.
+        if (!transcription.empty()) {
+            transcription.pop_back();
+        }
+    }
+
+    const char16_t lastLetter = transcription.empty() ? u' ' : transcription.back();
+    transcription += suffixEnding(lastLetter, suffix);
+
+    if (suffix == u"d" || suffix == u"s") {
+        // Only a syllabic ending (or a stem already ending in "I") takes the mark.
+        const bool syllabic =
+            transcription.size() >= 2 && transcription[transcription.size() - 2] == u'I';
+        return syllabic ? ensureStressMark(std::move(transcription)) : transcription;
+    }
+    return ensureStressMark(std::move(transcription));
+}
+
+std::u16string TranscriptionEngine::suffixEnding(char16_t letter, std::u16string suffix) const
+{
+    if (suffix.empty()) {
+        return {};
+    }
+    const LetterClass letterClass = classifyLetter(letter);
+    const bool voiced =
+        letterClass == LetterClass::Vowel || letterClass == LetterClass::VoicedConsonant;
+    switch (suffix.back()) {
+    case u'd':
+        if (letter == u'd' || letter == u't') {
+            return u"Id";
+        }
+        return voiced ? u"d" : letterClass == LetterClass::VoicelessConsonant ? u"t" : u"";
+    case u's':
+        if (sibilants.find(letter) != std::u16string_view::npos) {
+            return u"Iz";
+        }
+        return voiced ? u"z" : letterClass == LetterClass::VoicelessConsonant ? u"s" : u"";
+    case u'g':
+        return u"IN";
+    case u'y':
+        return u"li";
+    case u't':
+        return u"Ist";
+    case u'r':
+        return u"q";
+    default:
+        return {};
+    }
+}
+
+std::u16string TranscriptionEngine::ensureStressMark(std::u16string transcription) const
+{
+    if (transcription.find(stressMark) != std::u16string::npos) {
+        return transcription;
+    }
+    return stressMark + transcription;
+}
+
+} // namespace kestrano

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "PronunciationDictionary.h"
+
+#include <string>
+#include <vector>
+
+namespace kestrano {
+
+// Turns English sentences into IPA between slashes, word by word from a
+// PronunciationDictionary, deriving -ing, -d, -s, -er, -est and -ly forms
+// from their stems and applying the weak-vowel and linking-r rules across
+// word boundaries. It holds nothing but a reference to the dictionary, so one
+// can be made per request.
+class TranscriptionEngine
+{
+public:
+    explicit TranscriptionEngine(const PronunciationDictionary& dictionary = pronunciationDictionary())
+        : dictionary_(dictionary)
+    {
+    }
+
+    // "/", the IPA of the sentence's words joined by spaces, "/".
+    std::u16string transcribeSentence(std::u16string sentence) const;
+
+    // Keeps letters, digits, apostrophes and single inner spaces; "a.m." is
+    // spelt out first so that it survives as a word.
+    std::u16string normalizeSentence(std::u16string sentence) const;
+
+    // Applies the context rules to the word codes joined by "_" and returns
+    // the words' IPA joined by spaces, not-found forms left as they are.
+    std::u16string applySentenceRules(std::vector<std::u16string> words,
+                                      std::u16string joinedCodes) const;
+
+    // The word's PhonemeCode: as stored, derived from a stem, or "(word)".
+    std::u16string transcribeWord(std::u16string word) const;
+
+    // Whether the dictionary holds exactly this word with a non-empty transcription.
+    bool isKnownWord(std::u16string word) const;
+
+    // Finds the stem of a lower-case word ending in "er", "est" or "ly".
+    std::u16string transcribeWithSuffix(std::u16string word, std::u16string suffix) const;
+
+    // The stem's transcription with the suffix's ending, linking r and stress mark.
+    std::u16string transcribeFromStem(std::u16string stem, std::u16string suffix) const;
+
+    // The PhonemeCode ending of `suffix` after a transcription ending in `letter`.
+    std::u16string suffixEnding(char16_t letter, std::u16string suffix) const;
+
+    // Puts "'" in front of a transcription that holds none.
+    std::u16string ensureStressMark(std::u16string transcription) const;
+
+private:
+    std::u16string storedTranscription(std::u16string_view word) const;
+    std::u16string transcribeIngForm(const std::u16string& word,
+                                     const std::u16string& notFound) const;
+    std::u16string transcribeDOrSForm(const std::u16string& word,
+                                      const std::u16string& notFound) const;
+
+    const PronunciationDictionary& dictionary_;
+};
+
+} // namespace kestrano

@@ -20,10 +20,10 @@ constexpr std::u16string_view documentHeader = u"<html>\n<header>"
                                                u"</header>\n<body>\n";
 constexpr std::u16string_view documentFooter = u"</body>\n</html>";
 
-void append(std::u16string& document, const QString& text)
+void append(QString& document, std::u16string_view text)
 {
-    document.append(reinterpret_cast<const char16_t*>(text.utf16()),
-                    static_cast<std::size_t>(text.size()));
+    document.append(reinterpret_cast<const QChar*>(text.data()),
+                    static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -48,19 +48,20 @@ QString composeTranscriptionDocument(const QString& inputText, const Transcripti
                                      const kestrano::TranscriptionEngine& engine)
 {
     const QStringList pieces = transcriptionPieces(inputText);
-    std::u16string document(documentHeader);
-    document.reserve(static_cast<std::size_t>(inputText.size()) * 4 + 256);
+    QString document;
+    document.reserve(inputText.size() * 4 + pieces.size() * 80 + 256);
+    append(document, documentHeader);
     for (const QString& piece : pieces) {
         document += u"<p>";
         if (options.includeOriginalText) {
             document += u"<span class=\"original\">";
-            append(document, piece.trimmed());
+            document += piece.trimmed();
             document += u"</span><br>\n";
         }
         document += u"<span class=\"transcr\">";
-        document += transcribePiece(engine, piece, options.transliterate);
+        append(document, transcribePiece(engine, piece, options.transliterate));
         document += u"</span></p>\n";
     }
-    document += documentFooter;
-    return QString::fromStdU16String(document);
+    append(document, documentFooter);
+    return document;
 }

@@ -23,6 +23,6 @@ std::u16string transcribePiece(const kestrano::TranscriptionEngine& engine, cons
 // The HTML document of the Transcribe command: one paragraph per piece, with
 // the trimmed original (when asked) above its transcription. Texts go in as
 // they stand, without HTML escaping, as the rich-text view expects them.
-QString composeTranscriptionDocument(const QString& inputText, const TranscriptionOptions& options,
-                                     const kestrano::TranscriptionEngine& engine =
-                                         kestrano::TranscriptionEngine());
+QString composeTranscriptionDocument(
+    const QString& inputText, const TranscriptionOptions& options,
+    const kestrano::TranscriptionEngine& engine = kestrano::TranscriptionEngine());

@@ -43,8 +43,7 @@ int main(int argc, char* argv[])
 {
     const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!line.error.empty()) {
-        std::fprintf(stderr, "%s: %s\n\n%s", programName, line.error.c_str(),
-                     usageText().c_str());
+        std::fprintf(stderr, "%s: %s\n\n%s", programName, line.error.c_str(), usageText().c_str());
         return 2;
     }
     if (line.showHelp) {

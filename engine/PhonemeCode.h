@@ -9,7 +9,13 @@ namespace kestrano {
 // dictionary files, the word rules and the sentence rules all work in it, and
 // only the finished words are turned into IPA.
 
-enum class LetterClass { Vowel, VoicedConsonant, VoicelessConsonant, NoClass };
+enum class LetterClass
+{
+    Vowel,
+    VoicedConsonant,
+    VoicelessConsonant,
+    NoClass
+};
 
 // Vowel for ":qeuioaxQWERIOPAFHJLV", VoicedConsonant for "wrdgjlzvbnmDGZN",
 // VoicelessConsonant for "tspfhkTSC", NoClass for anything else (stress

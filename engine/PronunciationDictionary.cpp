@@ -16,9 +16,8 @@ PronunciationDictionary PronunciationDictionary::fromFileText(std::string_view b
     std::u16string& text = dictionary.text_;
     text.resize(bytes.size());
     // Each byte on its own, sign-extended: the files are ASCII and nothing is decoded.
-    std::transform(bytes.begin(), bytes.end(), text.begin(), [](char byte) {
-        return static_cast<char16_t>(static_cast<signed char>(byte));
-    });
+    std::transform(bytes.begin(), bytes.end(), text.begin(),
+                   [](char byte) { return static_cast<char16_t>(static_cast<signed char>(byte)); });
 
     std::vector<Entry>& entries = dictionary.entries_;
     std::size_t lineStart = 0;

@@ -15,7 +15,8 @@ namespace kestrano {
 class TranscriptionEngine
 {
 public:
-    explicit TranscriptionEngine(const PronunciationDictionary& dictionary = pronunciationDictionary())
+    explicit TranscriptionEngine(
+        const PronunciationDictionary& dictionary = pronunciationDictionary())
         : dictionary_(dictionary)
     {
     }

@@ -1,0 +1,133 @@
+#include "EngineTestSupport.h"
+#include "TranscriptionEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace kestrano;
+
+namespace {
+
+const PronunciationDictionary& words()
+{
+    static const PronunciationDictionary dictionary = makeDictionary({
+        {"the", "DJ"},       {"to", "tu"},        {"cat", "'kxt"},    {"apple", "'xpl"},
+        {"far", "fR"},       {"away", "q'weI"},   {"go", "gqu"},      {"each", "JC"},
+        {"for", "fq"},       {"ever", "'evq"},    {"or", "L"},        {"else", "els"},
+        {"care", "keq"},     {"about", "q'baut"}, {"car", "kRr"},     {"is", "Iz"},
+        {"gone", "gPn"},     {"here", "hIq"},     {"a", "q"},         {"b", "bJ"},
+        {"m", "m"},          {"ant", "\"xnt"},    {"tick", "'"},      {"over", "'ou_vq_kR"},
+        {"sure", "Suq"},     {"hello", "hq'lqu"}, {"world", "wE:ld"}, {"it's", "Its"},
+        {"eyem", "\"eI'em"}, {"seven", "'sevn"},  {"now", "nau"},
+    });
+    return dictionary;
+}
+
+} // namespace
+
+TEST(TranscribeSentence, ContextRules)
+{
+    const TranscriptionEngine engine(words());
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"the cat", u"/\u00F0\u0259 \u02C8k\u00E6t/"},
+        {u"the apple", u"/\u00F0i\u02D0 \u02C8\u00E6pl/"},
+        {u"the ant", u"/\u00F0i\u02D0 \u02CC\u00E6nt/"},
+        {u"to the tick", u"/t\u0259 \u00F0i\u02D0 \u02C8/"}, // a lone mark: no next letter
+        {u"the Xyzzy", u"/\u00F0i\u02D0 (Xyzzy)/"},
+        {u"the 7", u"/\u00F0i\u02D0 (7)/"},
+        {u"to go", u"/t\u0259 \u0261\u0259\u028A/"},
+        {u"to each", u"/t\u028A i\u02D0t\u0283/"},
+        {u"cat the", u"/\u02C8k\u00E6t \u00F0i\u02D0/"}, // the last word never changes
+        {u"far away", u"/f\u0251\u02D0r \u0259\u02C8we\u026A/"},
+        {u"FAR away", u"/f\u0251\u02D0 \u0259\u02C8we\u026A/"},
+        {u"for ever", u"/f\u0259r \u02C8ev\u0259/"},
+        {u"or else", u"/\u0254\u02D0r els/"},
+        {u"care about", u"/ke\u0259r \u0259\u02C8ba\u028At/"},
+        {u"here is", u"/h\u026A\u0259r \u026Az/"},
+        {u"sure about", u"/\u0283\u028A\u0259r \u0259\u02C8ba\u028At/"},
+        {u"car is", u"/k\u0251\u02D0r \u026Az/"},
+        {u"far gone", u"/f\u0251\u02D0 \u0261\u0252n/"},
+        {u"far Xyzzy", u"/f\u0251\u02D0 (Xyzzy)/"},
+        {u"away far", u"/\u0259\u02C8we\u026A f\u0251\u02D0/"},
+        {u"the m", u"/\u00F0i\u02D0 m/"}, // too short for the rules
+        {u"a b", u"/\u0259 bi\u02D0/"},
+        {u"Qx", u"/(Qx)/"},
+        {u"Qx Zy", u"/(Qx) (Zy)/"},
+        // A code holding "_" makes more parts than words; the extra ones have
+        // no word to end in "r".
+        {u"over away", u"/\u02C8o\u028A v\u0259 k\u0251\u02D0 \u0259\u02C8we\u026A/"},
+    };
+    for (const auto& [sentence, expected] : cases) {
+        EXPECT_EQ(engine.transcribeSentence(sentence), expected)
+            << std::string(sentence.begin(), sentence.end());
+    }
+}
+
+TEST(TranscribeSentence, WholeSentences)
+{
+    const TranscriptionEngine engine(words());
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"", u"/()/"},
+        {u"?!", u"/()/"},
+        {u"Hello world.\n", u"/h\u0259\u02C8l\u0259\u028A w\u025C\u02D0ld/"},
+        {u"  Hello,   world!  ", u"/h\u0259\u02C8l\u0259\u028A w\u025C\u02D0ld/"},
+        {u"It's seven a.m. now.", u"/\u026Ats \u02C8sevn \u02CCe\u026A\u02C8em na\u028A/"},
+        {u"Hello Xyzzy world", u"/h\u0259\u02C8l\u0259\u028A (Xyzzy) w\u025C\u02D0ld/"},
+    };
+    for (const auto& [sentence, expected] : cases) {
+        EXPECT_EQ(engine.transcribeSentence(sentence), expected);
+    }
+}
+
+TEST(NormalizeSentence, KeepsWordsAndSingleSpaces)
+{
+    const TranscriptionEngine engine(words());
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"It's 7 a.m. now.", u"It's 7 eyem now"},
+        {u"A.M.", u"AM"},
+        {u"datea.m.x", u"dateeyemx"},
+        {u"well-known", u"wellknown"},
+        {u"a\tb/c\u2014d", u"abcd"},
+        {u"one\r\ntwo\nthree\rfour", u"one two three four"},
+        {u"   spaced    out   ", u"spaced out"},
+        {u"caf\u00E9", u"caf"},
+        {u"\"quoted\" \u2018words\u2019", u"quoted words"},
+        {u"", u""},
+        {u"...!?", u""},
+        {u"\U0001F600 smile", u"smile"},
+    };
+    for (const auto& [sentence, expected] : cases) {
+        EXPECT_EQ(engine.normalizeSentence(sentence), expected);
+    }
+}
+
+TEST(TranscribeSentence, AnyTextGivesSlashedOutput)
+{
+    // Random units, including "_", marks, controls and surrogates, against a
+    // dictionary whose codes are hostile too: nothing may throw or hang.
+    const PronunciationDictionary hostile = makeDictionary({
+        {"a", "_"},
+        {"b", "__'"},
+        {"c", ""},
+        {"d", "(x"},
+        {"e", "'"},
+        {"f", "\"\""},
+        {"g", "rr_rr"},
+        {"h", "DJ_"},
+        {"i", "tu"},
+    });
+    const TranscriptionEngine engine(hostile);
+    std::mt19937 random(11);
+    const std::u16string alphabet = u"abcdefghi ABR'\"_.\n\r\t-\u00A0\U0001F600\u2019";
+    for (int round = 0; round < 3000; ++round) {
+        std::u16string sentence(random() % 16, u' ');
+        for (char16_t& unit : sentence) {
+            unit = alphabet[random() % alphabet.size()];
+        }
+        const std::u16string result = engine.transcribeSentence(sentence);
+        ASSERT_GE(result.size(), 2u);
+        EXPECT_EQ(result.front(), u'/');
+        EXPECT_EQ(result.back(), u'/');
+    }
+}

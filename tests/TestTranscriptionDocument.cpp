@@ -1,0 +1,131 @@
+#include "EngineTestSupport.h"
+#include "SentenceSplitter.h"
+#include "TranscriptionDocument.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace kestrano;
+
+namespace {
+
+const QString header = QStringLiteral(
+    "<html>\n<header><style type=\"text/css\">\n.original {\n    font-weight:bold  }\n"
+    ".transcr {\n    font-family: Lucida Sans Unicode;\n    font-size: smaller;\n"
+    "    color: #333333;\n  }\n</style>\n</header>\n<body>\n");
+const QString footer = QStringLiteral("</body>\n</html>");
+
+QString paragraph(const QString& original, const QString& transcription)
+{
+    return "<p><span class=\"original\">" + original + "</span><br>\n<span class=\"transcr\">" +
+           transcription + "</span></p>\n";
+}
+
+QString bareParagraph(const QString& transcription)
+{
+    return "<p><span class=\"transcr\">" + transcription + "</span></p>\n";
+}
+
+const PronunciationDictionary& words()
+{
+    static const PronunciationDictionary dictionary = makeDictionary({
+        {"hello", "hq'lqu"},
+        {"world", "wE:ld"},
+        {"good", "gud"},
+        {"night", "naIt"},
+        {"it's", "Its"},
+        {"late", "leIt"},
+        {"cheese", "'CJz"},
+    });
+    return dictionary;
+}
+
+// Splitting with the toolkit's own regular expression, for comparison.
+QStringList regexSplit(const QString& text)
+{
+    static const QRegularExpression delimiter(QStringLiteral("([\\.\\?!]\\s+|\n)"));
+    QStringList pieces;
+    qsizetype start = 0;
+    for (const QRegularExpressionMatch& match : delimiter.globalMatch(text)) {
+        pieces.append(text.mid(start, match.capturedStart() - start) + match.captured().at(0));
+        start = match.capturedEnd();
+    }
+    pieces.append(text.mid(start));
+    return pieces;
+}
+
+} // namespace
+
+TEST(SplitIntoSentences, CutsAtMarksBeforeWhitespaceAndAtLineFeeds)
+{
+    const std::pair<QString, QStringList> cases[] = {
+        {"One. Two? Three! Four", {"One.", "Two?", "Three!", "Four"}},
+        {"Dr.Smith arrived.", {"Dr.Smith arrived."}},
+        {"First line\nSecond line", {"First line\n", "Second line"}},
+        {"First line\n\nSecond line", {"First line\n", "\n", "Second line"}},
+        {"Stop.  Go", {"Stop.", "Go"}},
+        {"Stop.\n\n\tGo", {"Stop.", "Go"}},
+        {"Yes? Yes! Yes.", {"Yes?", "Yes!", "Yes."}},
+        {"Hello. ", {"Hello.", ""}},
+        {"", {""}},
+        {"\n", {"\n", ""}},
+        {"3.5 m", {"3.5 m"}},
+        {"No.\u00A0break", {"No.\u00A0break"}},
+        {"Wait.\u2028Go", {"Wait.\u2028Go"}},
+        {"Tab.\tVT.\vFF.\fCR.\rend", {"Tab.", "VT.", "FF.", "CR.", "end"}},
+        {"Why?!  Because", {"Why?!", "Because"}},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(splitIntoSentences(text), expected) << text.toStdString();
+    }
+}
+
+TEST(SplitIntoSentences, AgreesWithTheRegularExpression)
+{
+    std::mt19937 random(3);
+    const QString alphabet = QStringLiteral("ab .?!\n\t\r\v\f\u00A0\u2028\u3000\u0085");
+    for (int round = 0; round < 5000; ++round) {
+        QString text;
+        for (unsigned i = random() % 20; i > 0; --i) {
+            text += alphabet[static_cast<qsizetype>(random() % alphabet.size())];
+        }
+        ASSERT_EQ(splitIntoSentences(text), regexSplit(text)) << round;
+    }
+}
+
+TEST(ComposeTranscriptionDocument, OriginalAboveEachTranscription)
+{
+    const TranscriptionEngine engine(words());
+    EXPECT_EQ(composeTranscriptionDocument("Hello world. Good night", {true, false}, engine),
+              header + paragraph("Hello world.", "/h\u0259\u02C8l\u0259\u028A w\u025C\u02D0ld/") +
+                  paragraph("Good night", "/\u0261\u028Ad na\u026At/") + footer);
+}
+
+TEST(ComposeTranscriptionDocument, Options)
+{
+    const TranscriptionEngine engine(words());
+    EXPECT_EQ(composeTranscriptionDocument("Good night", {false, false}, engine),
+              header + bareParagraph("/\u0261\u028Ad na\u026At/") + footer);
+    EXPECT_EQ(composeTranscriptionDocument("cheese", {true, true}, engine),
+              header + paragraph("cheese", "/\u02C8\u0447\u0438:\u0437/") + footer);
+    EXPECT_EQ(composeTranscriptionDocument("cheese", {false, true}, engine),
+              header + bareParagraph("/\u02C8\u0447\u0438:\u0437/") + footer);
+}
+
+TEST(ComposeTranscriptionDocument, PiecesAsTheyStand)
+{
+    const TranscriptionEngine engine(words());
+    EXPECT_EQ(composeTranscriptionDocument("It\u2019s late", {true, false}, engine),
+              composeTranscriptionDocument("It's late", {true, false}, engine));
+    EXPECT_EQ(composeTranscriptionDocument("It\u2019s late", {true, false}, engine),
+              header + paragraph("It's late", "/\u026Ats le\u026At/") + footer);
+    EXPECT_EQ(composeTranscriptionDocument("", {true, false}, engine),
+              header + paragraph("", "/()/") + footer);
+    EXPECT_EQ(composeTranscriptionDocument("  Hello <b>&amp;\n\nworld. ", {true, false}, engine),
+              header + paragraph("Hello <b>&amp;", "/h\u0259\u02C8l\u0259\u028A (bamp)/") +
+                  paragraph("", "/()/") + paragraph("world.", "/w\u025C\u02D0ld/") +
+                  paragraph("", "/()/") + footer);
+}

@@ -1,0 +1,105 @@
+// Dictionary loading, sentence transcription and the whole composition of a
+// Transcribe press, on the real dictionaries and real English prose.
+#include "BenchSupport.h"
+#include "PronunciationDictionary.h"
+#include "TranscriptionDocument.h"
+#include "TranscriptionEngine.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What any loader has to do at least: get the bytes into memory and widen
+// them to 16-bit units.
+void BM_ReadAndWidenFloor(benchmark::State& state, const char* fileName)
+{
+    const std::string path = dataPath(fileName);
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (file == nullptr) {
+            state.SkipWithError("dictionary file missing");
+            return;
+        }
+        std::string bytes;
+        char buffer[1 << 16];
+        std::size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+            bytes.append(buffer, got);
+        }
+        std::fclose(file);
+        std::u16string wide(bytes.size(), u'\0');
+        std::transform(bytes.begin(), bytes.end(), wide.begin(), [](char byte) {
+            return static_cast<char16_t>(static_cast<signed char>(byte));
+        });
+        benchmark::DoNotOptimize(wide.data());
+    }
+}
+
+void BM_LoadDictionary(benchmark::State& state, const char* fileName)
+{
+    const std::string path = dataPath(fileName);
+    for (auto _ : state) {
+        if (!kestrano::loadDictionary(path)) {
+            state.SkipWithError("dictionary file missing");
+            return;
+        }
+    }
+    state.counters["words"] = static_cast<double>(kestrano::pronunciationDictionary().size());
+}
+
+void BM_TranscribeSentence(benchmark::State& state, const char* fileName)
+{
+    if (!kestrano::loadDictionary(dataPath(fileName))) {
+        state.SkipWithError("dictionary file missing");
+        return;
+    }
+    std::vector<std::u16string> sentences;
+    int words = 0;
+    for (const QString& piece : transcriptionPieces(sampleText(50000))) {
+        sentences.push_back(piece.toStdU16String());
+        words += static_cast<int>(piece.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+    }
+    const kestrano::TranscriptionEngine engine;
+    for (auto _ : state) {
+        for (const std::u16string& sentence : sentences) {
+            benchmark::DoNotOptimize(engine.transcribeSentence(sentence));
+        }
+    }
+    state.counters["words/s"] =
+        benchmark::Counter(static_cast<double>(words) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
+}
+
+// One press without the window: load the file again, then compose.
+void BM_ComposeDocument(benchmark::State& state, const char* fileName)
+{
+    const QString text = sampleTextOfWords(static_cast<int>(state.range(0)) * wordsPerPage);
+    for (auto _ : state) {
+        if (!kestrano::loadDictionary(dataPath(fileName))) {
+            state.SkipWithError("dictionary file missing");
+            return;
+        }
+        benchmark::DoNotOptimize(composeTranscriptionDocument(text, {true, false}));
+    }
+    state.SetLabel(std::to_string(state.range(0)) + " pages");
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_ReadAndWidenFloor, british, britishFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadDictionary, british, britishFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadAndWidenFloor, american, americanFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadDictionary, american, americanFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TranscribeSentence, british, britishFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TranscribeSentence, american, americanFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ComposeDocument, british, britishFile)
+    ->Arg(1)
+    ->Arg(200)
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,7 +1,5 @@
 #include "PronunciationDictionary.h"
 
-#include "StringFunctions.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -12,54 +10,59 @@
 
 namespace kestrano {
 
-PronunciationDictionary PronunciationDictionary::fromFileText(std::string_view bytes)
+namespace {
+
+char16_t widenByte(char byte)
 {
-    // First find the entry lines in the bytes, where memchr is fast; the
-    // entries hold byte offsets until their fields are copied below.
+    return static_cast<char16_t>(static_cast<signed char>(byte));
+}
+
+// Orders a word against a stored key as if the key were widened.
+int compareWithKey(std::u16string_view word, std::string_view key)
+{
+    const std::size_t common = std::min(word.size(), key.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const char16_t keyUnit = widenByte(key[i]);
+        if (word[i] != keyUnit) {
+            return word[i] < keyUnit ? -1 : 1;
+        }
+    }
+    return word.size() < key.size() ? -1 : word.size() > key.size() ? 1 : 0;
+}
+
+} // namespace
+
+PronunciationDictionary PronunciationDictionary::fromFileText(std::string bytes)
+{
     PronunciationDictionary dictionary;
+    dictionary.text_ = std::move(bytes);
+    std::string& text = dictionary.text_;
     std::vector<Entry>& entries = dictionary.entries_;
-    entries.reserve(bytes.size() / 16);
-    std::size_t fieldUnits = 0;
-    const char* const base = bytes.data();
+    entries.reserve(text.size() / 16);
+
     std::size_t lineStart = 0;
-    while (lineStart <= bytes.size()) {
-        const char* newline =
-            static_cast<const char*>(std::memchr(base + lineStart, '\n', bytes.size() - lineStart));
+    while (lineStart <= text.size()) {
+        const char* newline = static_cast<const char*>(
+            std::memchr(text.data() + lineStart, '\n', text.size() - lineStart));
         std::size_t lineEnd =
-            newline != nullptr ? static_cast<std::size_t>(newline - base) : bytes.size();
+            newline != nullptr ? static_cast<std::size_t>(newline - text.data()) : text.size();
         const std::size_t next = lineEnd + 1;
-        if (newline != nullptr && lineEnd > lineStart && base[lineEnd - 1] == '\r') {
+        if (newline != nullptr && lineEnd > lineStart && text[lineEnd - 1] == '\r') {
             --lineEnd;
         }
-        const std::string_view line = bytes.substr(lineStart, lineEnd - lineStart);
+        const std::string_view line = std::string_view(text).substr(lineStart, lineEnd - lineStart);
         const std::size_t firstTab = line.find('\t');
         const std::size_t secondTab =
             firstTab == line.npos ? line.npos : line.find('\t', firstTab + 1);
         if (secondTab != line.npos && line.find('\t', secondTab + 1) == line.npos) {
-            entries.push_back({lineStart + firstTab + 1, secondTab - firstTab - 1,
-                               lineStart + secondTab + 1, line.size() - secondTab - 1});
-            fieldUnits += line.size() - secondTab - 1 + secondTab - firstTab - 1;
+            const Entry entry{lineStart + firstTab + 1, secondTab - firstTab - 1,
+                              lineStart + secondTab + 1, line.size() - secondTab - 1};
+            const auto key = text.begin() + static_cast<std::ptrdiff_t>(entry.keyOffset);
+            std::transform(key, key + static_cast<std::ptrdiff_t>(entry.keyLength), key,
+                           [](char byte) { return byte >= 'A' && byte <= 'Z' ? byte + 32 : byte; });
+            entries.push_back(entry);
         }
         lineStart = next;
-    }
-
-    // Then widen only the keys and values into one buffer: each byte on its
-    // own, sign-extended (the files are ASCII and nothing is decoded), keys
-    // lowered A to Z.
-    std::u16string& text = dictionary.text_;
-    text.resize(fieldUnits);
-    char16_t* out = text.data();
-    const auto widen = [](char byte) {
-        return static_cast<char16_t>(static_cast<signed char>(byte));
-    };
-    for (Entry& entry : entries) {
-        const char* key = base + entry.keyOffset;
-        entry.keyOffset = static_cast<std::size_t>(out - text.data());
-        out = std::transform(key, key + entry.keyLength, out,
-                             [&](char byte) { return lowerAsciiLetter(widen(byte)); });
-        const char* value = base + entry.valueOffset;
-        entry.valueOffset = static_cast<std::size_t>(out - text.data());
-        out = std::transform(value, value + entry.valueLength, out, widen);
     }
 
     // Stable, so that among equal keys the file's last line ends up last and
@@ -82,15 +85,39 @@ PronunciationDictionary PronunciationDictionary::fromFileText(std::string_view b
     return dictionary;
 }
 
-std::optional<std::u16string_view> PronunciationDictionary::find(std::u16string_view word) const
+std::u16string PronunciationDictionary::widen(std::string_view bytes)
 {
-    const auto it = std::lower_bound(
-        entries_.begin(), entries_.end(), word,
-        [this](const Entry& entry, std::u16string_view key) { return keyOf(entry) < key; });
-    if (it == entries_.end() || keyOf(*it) != word) {
+    std::u16string units(bytes.size(), u'\0');
+    std::transform(bytes.begin(), bytes.end(), units.begin(), widenByte);
+    return units;
+}
+
+const PronunciationDictionary::Entry*
+PronunciationDictionary::lookUp(std::u16string_view word) const
+{
+    const auto it = std::lower_bound(entries_.begin(), entries_.end(), word,
+                                     [this](const Entry& entry, std::u16string_view sought) {
+                                         return compareWithKey(sought, keyOf(entry)) > 0;
+                                     });
+    if (it == entries_.end() || compareWithKey(word, keyOf(*it)) != 0) {
+        return nullptr;
+    }
+    return &*it;
+}
+
+std::optional<std::u16string> PronunciationDictionary::find(std::u16string_view word) const
+{
+    const Entry* entry = lookUp(word);
+    if (entry == nullptr) {
         return std::nullopt;
     }
-    return valueOf(*it);
+    return widen(valueOf(*entry));
+}
+
+bool PronunciationDictionary::hasTranscription(std::u16string_view word) const
+{
+    const Entry* entry = lookUp(word);
+    return entry != nullptr && entry->valueLength > 0;
 }
 
 PronunciationDictionary& pronunciationDictionary()
@@ -147,7 +174,7 @@ DictionaryLoadResult loadDictionary(std::string path)
         pronunciationDictionary() = PronunciationDictionary();
         return failure(error);
     }
-    pronunciationDictionary() = PronunciationDictionary::fromFileText(bytes);
+    pronunciationDictionary() = PronunciationDictionary::fromFileText(std::move(bytes));
     return {};
 }
 

@@ -9,28 +9,33 @@
 namespace kestrano {
 
 // Word -> PhonemeCode transcription, ordered by the words' 16-bit units.
-// Entries live in one sorted flat table over a single text buffer, so a
-// 100,000-word file costs two allocations and lookups touch little memory.
+// The table keeps the file's own bytes and a sorted index of the entry lines
+// in them: a load is one read and one scan, and each byte becomes a 16-bit
+// unit (0x80-0xFF as 0xFF80-0xFFFF) only when a lookup reads it. Comparing
+// bytes as unsigned numbers orders them exactly as their widened units.
 class PronunciationDictionary
 {
 public:
     // Builds the table from the text of a dictionary file: lines ending in LF
-    // (a CR right before the LF is dropped), each byte widened on its own
-    // (0x80-0xFF become 0xFF80-0xFFFF), lines of exactly three TAB-separated
-    // fields kept, keys lowered A to Z, the later of two equal keys winning.
-    static PronunciationDictionary fromFileText(std::string_view bytes);
+    // (a CR right before the LF is dropped), lines of exactly three
+    // TAB-separated fields kept, keys lowered A to Z, the later of two equal
+    // keys winning.
+    static PronunciationDictionary fromFileText(std::string bytes);
 
     // The transcription stored for `word`, matched unit for unit.
-    std::optional<std::u16string_view> find(std::u16string_view word) const;
+    std::optional<std::u16string> find(std::u16string_view word) const;
+
+    // Whether `word` is stored with a non-empty transcription.
+    bool hasTranscription(std::u16string_view word) const;
 
     std::size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }
 
-    // Visits the entries in key order.
+    // Visits the entries in key order, widened.
     template <typename Visitor> void forEach(Visitor&& visit) const
     {
         for (const Entry& entry : entries_) {
-            visit(keyOf(entry), valueOf(entry));
+            visit(widen(keyOf(entry)), widen(valueOf(entry)));
         }
     }
 
@@ -43,16 +48,18 @@ private:
         std::size_t valueLength;
     };
 
-    std::u16string_view keyOf(const Entry& entry) const
+    static std::u16string widen(std::string_view bytes);
+    const Entry* lookUp(std::u16string_view word) const;
+    std::string_view keyOf(const Entry& entry) const
     {
-        return std::u16string_view(text_).substr(entry.keyOffset, entry.keyLength);
+        return std::string_view(text_).substr(entry.keyOffset, entry.keyLength);
     }
-    std::u16string_view valueOf(const Entry& entry) const
+    std::string_view valueOf(const Entry& entry) const
     {
-        return std::u16string_view(text_).substr(entry.valueOffset, entry.valueLength);
+        return std::string_view(text_).substr(entry.valueOffset, entry.valueLength);
     }
 
-    std::u16string text_;
+    std::string text_;
     std::vector<Entry> entries_;
 };
 

@@ -149,14 +149,12 @@ std::u16string TranscriptionEngine::applySentenceRules(std::vector<std::u16strin
 
 std::u16string TranscriptionEngine::storedTranscription(std::u16string_view word) const
 {
-    const auto found = dictionary_.find(word);
-    return found ? std::u16string(*found) : std::u16string();
+    return dictionary_.find(word).value_or(std::u16string());
 }
 
 bool TranscriptionEngine::isKnownWord(std::u16string word) const
 {
-    const auto found = dictionary_.find(word);
-    return found && !found->empty();
+    return dictionary_.hasTranscription(word);
 }
 
 std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const
@@ -164,8 +162,8 @@ std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const
     const std::u16string notFound = notFoundForm(word);
     std::transform(word.begin(), word.end(), word.begin(), lowerAsciiLetter);
 
-    if (const auto found = dictionary_.find(word); found && !found->empty()) {
-        return std::u16string(*found);
+    if (auto found = dictionary_.find(word); found && !found->empty()) {
+        return std::move(*found);
     }
     if (word.size() < 3) {
         return notFound;

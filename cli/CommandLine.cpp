@@ -1,10 +1,12 @@
 #include "CommandLine.h"
 
+#include <optional>
+
 CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine line;
     std::string varietyPath = americanDictionaryPath;
-    std::string explicitDictionary;
+    std::optional<std::string> explicitDictionary;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -39,11 +41,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             return line;
         }
     }
-    if (explicitDictionary.empty() && line.error.empty()) {
-        line.dictionaryPath = varietyPath;
-    } else {
-        line.dictionaryPath = explicitDictionary;
-    }
+    line.dictionaryPath = explicitDictionary.value_or(varietyPath);
     if (line.inputs.empty()) {
         line.inputs.push_back("-");
     }

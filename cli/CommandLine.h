@@ -3,9 +3,12 @@
 #include <string>
 #include <vector>
 
+inline constexpr const char* britishDictionaryPath = "data/lexora_eng_transcription.txt";
+inline constexpr const char* americanDictionaryPath = "data/american_transcription-abridged.txt";
+
 struct CommandLine
 {
-    std::string dictionaryPath = "data/american_transcription-abridged.txt";
+    std::string dictionaryPath = americanDictionaryPath;
     bool includeOriginalText = true;
     bool transliterate = false;
     bool plainText = false;
@@ -14,9 +17,6 @@ struct CommandLine
     std::vector<std::string> inputs; // "-" is standard input
     std::string error;               // set when the arguments make no sense
 };
-
-inline constexpr const char* britishDictionaryPath = "data/lexora_eng_transcription.txt";
-inline constexpr const char* americanDictionaryPath = "data/american_transcription-abridged.txt";
 
 // Reads the arguments after the program name. --british and --american pick
 // the variety's file (the last one given wins); --dictionary overrides both.

@@ -1,6 +1,7 @@
 #include "PronunciationDictionary.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -65,24 +66,42 @@ PronunciationDictionary PronunciationDictionary::fromFileText(std::string bytes)
         lineStart = next;
     }
 
-    // Stable, so that among equal keys the file's last line ends up last and
-    // wins. Files written in key order skip the sort.
-    const auto byKey = [&dictionary](const Entry& a, const Entry& b) {
-        return dictionary.keyOf(a) < dictionary.keyOf(b);
-    };
-    if (!std::is_sorted(entries.begin(), entries.end(), byKey)) {
-        std::stable_sort(entries.begin(), entries.end(), byKey);
+    dictionary.buildIndex();
+    return dictionary;
+}
+
+void PronunciationDictionary::buildIndex()
+{
+    // Twice as many slots as entry lines keeps probe runs short. Lines are
+    // indexed in file order, so the later of two equal keys takes the slot.
+    slots_.assign(std::bit_ceil(std::max<std::size_t>(16, entries_.size() * 2)), 0);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const std::string_view key = keyOf(entries_[i]);
+        std::size_t slot = hashUnits(key) & mask;
+        while (slots_[slot] != 0 && keyOf(entries_[slots_[slot] - 1]) != key) {
+            slot = (slot + 1) & mask;
+        }
+        if (slots_[slot] == 0) {
+            ++size_;
+        }
+        slots_[slot] = i + 1;
     }
-    auto kept = entries.begin();
-    for (auto it = entries.begin(); it != entries.end(); ++it) {
-        const auto nextIt = std::next(it);
-        if (nextIt == entries.end() || byKey(*it, *nextIt)) {
-            *kept++ = *it;
+}
+
+std::vector<std::size_t> PronunciationDictionary::entriesInKeyOrder() const
+{
+    std::vector<std::size_t> order;
+    order.reserve(size_);
+    for (std::size_t slot : slots_) {
+        if (slot != 0) {
+            order.push_back(slot - 1);
         }
     }
-    entries.erase(kept, entries.end());
-    entries.shrink_to_fit();
-    return dictionary;
+    std::sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return keyOf(entries_[a]) < keyOf(entries_[b]);
+    });
+    return order;
 }
 
 std::u16string PronunciationDictionary::widen(std::string_view bytes)
@@ -95,14 +114,17 @@ std::u16string PronunciationDictionary::widen(std::string_view bytes)
 const PronunciationDictionary::Entry*
 PronunciationDictionary::lookUp(std::u16string_view word) const
 {
-    const auto it = std::lower_bound(entries_.begin(), entries_.end(), word,
-                                     [this](const Entry& entry, std::u16string_view sought) {
-                                         return compareWithKey(sought, keyOf(entry)) > 0;
-                                     });
-    if (it == entries_.end() || compareWithKey(word, keyOf(*it)) != 0) {
+    if (slots_.empty()) {
         return nullptr;
     }
-    return &*it;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = hashUnits(word) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
+        const Entry& entry = entries_[slots_[slot] - 1];
+        if (entry.keyLength == word.size() && compareWithKey(word, keyOf(entry)) == 0) {
+            return &entry;
+        }
+    }
+    return nullptr;
 }
 
 std::optional<std::u16string> PronunciationDictionary::find(std::u16string_view word) const

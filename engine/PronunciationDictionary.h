@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,11 +9,11 @@
 
 namespace kestrano {
 
-// Word -> PhonemeCode transcription, ordered by the words' 16-bit units.
-// The table keeps the file's own bytes and a sorted index of the entry lines
-// in them: a load is one read and one scan, and each byte becomes a 16-bit
-// unit (0x80-0xFF as 0xFF80-0xFFFF) only when a lookup reads it. Comparing
-// bytes as unsigned numbers orders them exactly as their widened units.
+// Word -> PhonemeCode transcription. The table keeps the file's own bytes
+// and a hash index of the entry lines in them: a load is one read and one
+// scan, and each byte becomes a 16-bit unit (0x80-0xFF as 0xFF80-0xFFFF) only
+// when it is read. Visiting in key order sorts on demand; comparing bytes as
+// unsigned numbers orders them exactly as their widened units.
 class PronunciationDictionary
 {
 public:
@@ -28,14 +29,14 @@ public:
     // Whether `word` is stored with a non-empty transcription.
     bool hasTranscription(std::u16string_view word) const;
 
-    std::size_t size() const { return entries_.size(); }
-    bool empty() const { return entries_.empty(); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
 
     // Visits the entries in key order, widened.
     template <typename Visitor> void forEach(Visitor&& visit) const
     {
-        for (const Entry& entry : entries_) {
-            visit(widen(keyOf(entry)), widen(valueOf(entry)));
+        for (std::size_t index : entriesInKeyOrder()) {
+            visit(widen(keyOf(entries_[index])), widen(valueOf(entries_[index])));
         }
     }
 
@@ -48,7 +49,19 @@ private:
         std::size_t valueLength;
     };
 
+    // FNV-1a over the widened units, so that a word and its stored key agree.
+    template <typename Units> static std::size_t hashUnits(const Units& units)
+    {
+        std::uint64_t hash = 14695981039346656037ull;
+        for (auto unit : units) {
+            hash = (hash ^ static_cast<char16_t>(unit)) * 1099511628211ull;
+        }
+        return static_cast<std::size_t>(hash);
+    }
+
     static std::u16string widen(std::string_view bytes);
+    void buildIndex();
+    std::vector<std::size_t> entriesInKeyOrder() const;
     const Entry* lookUp(std::u16string_view word) const;
     std::string_view keyOf(const Entry& entry) const
     {
@@ -60,7 +73,9 @@ private:
     }
 
     std::string text_;
-    std::vector<Entry> entries_;
+    std::vector<Entry> entries_;     // every entry line, in file order
+    std::vector<std::size_t> slots_; // open addressing: entry index + 1, or 0
+    std::size_t size_ = 0;           // distinct words
 };
 
 // The one table that the Transcribe command fills and the engine reads.

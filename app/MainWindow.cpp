@@ -167,9 +167,9 @@ void MainWindow::reportUnreadableDictionary(const QString& path, const QString& 
         QMessageBox::Warning, windowTitle(),
         tr("The pronunciation dictionary \"%1\" could not be read: %2.").arg(path, reason),
         QMessageBox::Ok, this);
-    message.setInformativeText(
-        tr("Dictionary paths are relative to the folder Kestrano was started from (%1).")
-            .arg(QDir::toNativeSeparators(QDir::currentPath())));
+    message.setInformativeText(tr("Dictionary paths are relative to the folder that Kestrano "
+                                  "was started from:\n%1")
+                                   .arg(QDir::toNativeSeparators(QDir::currentPath())));
     message.exec();
 }
 
@@ -190,8 +190,12 @@ void MainWindow::mergeFormatOnWordOrSelection(const QTextCharFormat& change)
     if (!cursor.hasSelection()) {
         cursor.select(QTextCursor::WordUnderCursor);
     }
+    // One edit block: one undo step and one refresh of the HTML tab, although
+    // a selection is merged twice.
+    cursor.beginEditBlock();
     cursor.mergeCharFormat(change);
     ui->textEdit->mergeCurrentCharFormat(change);
+    cursor.endEditBlock();
 }
 
 // The toggles and sizes follow the one character before the caret, so a

@@ -1,0 +1,15 @@
+#include "AboutBox.h"
+
+#include "ui_aboutbox.h"
+
+AboutBox::AboutBox(QWidget* parent)
+    : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint), ui(new Ui::AboutBox)
+{
+    ui->setupUi(this);
+    setFixedSize(width(), height());
+}
+
+AboutBox::~AboutBox()
+{
+    delete ui;
+}

@@ -1,0 +1,337 @@
+#include "MainWindow.h"
+
+#include "ProductIdentity.h"
+#include "TranscriptionDocument.h"
+#include "ui_mainwindow.h"
+#include "winsparkle.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextToSpeech>
+#include <QUrl>
+
+namespace {
+
+const QString languageVariantKey = QStringLiteral("language_variant");
+const QString withTransliterationKey = QStringLiteral("with_transliteration");
+const QString includeOriginalTextKey = QStringLiteral("include_original_text");
+const QString americanVariant = QStringLiteral("American");
+const QString britishVariant = QStringLiteral("British");
+
+// Below this point size Smaller stops shrinking, so text never becomes
+// unreadably small by repeated presses.
+constexpr int smallestShrinkableSize = 8;
+constexpr double sizeStep = 2.0;
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), speech(new QTextToSpeech())
+{
+    win_sparkle_set_appcast_url(kestrano::product::updateFeedUrl);
+    win_sparkle_init();
+
+    ui->setupUi(this);
+
+    // The settings store is found by these names, so they must be set before
+    // the options are read.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kestrano::product::organizationName));
+    QCoreApplication::setOrganizationDomain(
+        QString::fromLatin1(kestrano::product::organizationDomain));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kestrano::product::applicationName));
+    restoreOptions();
+
+    connectSymbolKeyboard();
+
+    britishDictionaryPath = QStringLiteral("data/lexora_eng_transcription.txt");
+    americanDictionaryPath = QStringLiteral("data/american_transcription-abridged.txt");
+
+    ui->plainTextEdit->setPlainText(QStringLiteral("Enter your text here."));
+
+    // Qt 6.4 reports success for an engine that is not installed and leaves
+    // the speech object unusable (it crashes on the next call or on delete),
+    // so the Windows engine is asked for only where it exists.
+    const QString windowsSpeechEngine = QStringLiteral("sapi");
+    if (QTextToSpeech::availableEngines().contains(windowsSpeechEngine)) {
+        speech->setEngine(windowsSpeechEngine, QVariantMap());
+    }
+    speech->setLocale(QLocale(QLocale::English, QLocale::LatinScript, QLocale::UnitedStates));
+}
+
+MainWindow::~MainWindow()
+{
+    win_sparkle_cleanup();
+    delete ui;
+    delete speech;
+}
+
+void MainWindow::closeEvent(QCloseEvent* /*event*/)
+{
+    saveOptions();
+}
+
+void MainWindow::showEvent(QShowEvent* /*event*/) {}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+    }
+}
+
+void MainWindow::restoreOptions()
+{
+    QSettings settings;
+    // Anything but the two exact words keeps the form's default variety.
+    const QString variant = settings.value(languageVariantKey).toString();
+    if (variant == americanVariant) {
+        ui->rdbAmerican->setChecked(true);
+    } else if (variant == britishVariant) {
+        ui->rdbBritish->setChecked(true);
+    }
+    ui->chkTransliterate->setChecked(settings.value(withTransliterationKey, false).toBool());
+    ui->chkIncludeText->setChecked(settings.value(includeOriginalTextKey, true).toBool());
+}
+
+void MainWindow::saveOptions()
+{
+    QSettings settings;
+    settings.setValue(includeOriginalTextKey, ui->chkIncludeText->isChecked());
+    settings.setValue(languageVariantKey,
+                      ui->rdbAmerican->isChecked() ? americanVariant : britishVariant);
+    settings.setValue(withTransliterationKey, ui->chkTransliterate->isChecked());
+}
+
+void MainWindow::connectSymbolKeyboard()
+{
+    const QPushButton* const buttons[] = {
+        ui->btnPhoneticSymbol_1,  ui->btnPhoneticSymbol_2,  ui->btnPhoneticSymbol_3,
+        ui->btnPhoneticSymbol_4,  ui->btnPhoneticSymbol_5,  ui->btnPhoneticSymbol_6,
+        ui->btnPhoneticSymbol_7,  ui->btnPhoneticSymbol_8,  ui->btnPhoneticSymbol_9,
+        ui->btnPhoneticSymbol_10, ui->btnPhoneticSymbol_11, ui->btnPhoneticSymbol_12,
+        ui->btnPhoneticSymbol_13, ui->btnPhoneticSymbol_14, ui->btnPhoneticSymbol_15,
+        ui->btnPhoneticSymbol_16, ui->btnPhoneticSymbol_17, ui->btnPhoneticSymbol_18,
+        ui->btnPhoneticSymbol_19, ui->btnPhoneticSymbol_20, ui->btnPhoneticSymbol_21,
+        ui->btnPhoneticSymbol_22, ui->btnPhoneticSymbol_23, ui->btnPhoneticSymbol_24,
+        ui->btnPhoneticSymbol_25, ui->btnPhoneticSymbol_26, ui->btnPhoneticSymbol_27,
+        ui->btnPhoneticSymbol_28,
+    };
+    for (const QPushButton* button : buttons) {
+        connect(button, SIGNAL(clicked()), this, SLOT(insertPhoneticSymbol()));
+    }
+}
+
+void MainWindow::on_btnPhonetize_clicked()
+{
+    QString dictionaryPath;
+    if (ui->rdbBritish->isChecked()) {
+        dictionaryPath = britishDictionaryPath;
+    } else if (ui->rdbAmerican->isChecked()) {
+        dictionaryPath = americanDictionaryPath;
+    }
+    const kestrano::DictionaryLoadResult loaded =
+        kestrano::loadDictionary(dictionaryPath.toStdString());
+    if (!loaded) {
+        // Without its dictionary every word would come back untranscribed,
+        // which looks like a broken program rather than a missing file.
+        reportUnreadableDictionary(dictionaryPath, QString::fromLocal8Bit(loaded.reason));
+        return;
+    }
+
+    TranscriptionOptions options;
+    options.includeOriginalText = ui->chkIncludeText->isChecked();
+    options.transliterate = ui->chkTransliterate->isChecked();
+    const QString document =
+        composeTranscriptionDocument(ui->plainTextEdit->toPlainText(), options);
+
+    ui->textEdit->setHtml(document);
+    // Setting the HTML made the mirror show the view's own export; the HTML
+    // tab is to show the document as composed.
+    ui->plainTextEdit_2->setPlainText(document);
+}
+
+void MainWindow::reportUnreadableDictionary(const QString& path, const QString& reason)
+{
+    QMessageBox message(
+        QMessageBox::Warning, windowTitle(),
+        tr("The pronunciation dictionary \"%1\" could not be read: %2.").arg(path, reason),
+        QMessageBox::Ok, this);
+    message.setInformativeText(tr("Dictionary paths are relative to the folder that Kestrano "
+                                  "was started from:\n%1")
+                                   .arg(QDir::toNativeSeparators(QDir::currentPath())));
+    message.exec();
+}
+
+void MainWindow::insertPhoneticSymbol()
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(sender());
+    if (!button) {
+        return;
+    }
+    ui->textEdit->insertPlainText(button->text());
+    ui->textEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::mergeFormatOnWordOrSelection(const QTextCharFormat& change)
+{
+    // A copy, so that the word selection does not show in the view.
+    QTextCursor cursor = ui->textEdit->textCursor();
+    if (!cursor.hasSelection()) {
+        cursor.select(QTextCursor::WordUnderCursor);
+    }
+    // One edit block: one undo step and one refresh of the HTML tab, although
+    // a selection is merged twice.
+    cursor.beginEditBlock();
+    cursor.mergeCharFormat(change);
+    ui->textEdit->mergeCurrentCharFormat(change);
+    cursor.endEditBlock();
+}
+
+// The toggles and sizes follow the one character before the caret, so a
+// selection of mixed formatting comes out uniform.
+
+void MainWindow::on_actionBold_triggered()
+{
+    QTextCharFormat change;
+    const QFont current = ui->textEdit->currentCharFormat().font();
+    change.setFontWeight(current.weight() > QFont::Medium ? QFont::Normal : QFont::Bold);
+    mergeFormatOnWordOrSelection(change);
+}
+
+void MainWindow::on_actionItalic_triggered()
+{
+    QTextCharFormat change;
+    const QFont current = ui->textEdit->currentCharFormat().font();
+    change.setFontItalic(current.style() == QFont::StyleNormal);
+    mergeFormatOnWordOrSelection(change);
+}
+
+void MainWindow::on_actionUnderline_triggered()
+{
+    QTextCharFormat change;
+    const QFont current = ui->textEdit->currentCharFormat().font();
+    change.setFontUnderline(!current.underline());
+    mergeFormatOnWordOrSelection(change);
+}
+
+void MainWindow::on_actionBigger_triggered()
+{
+    QTextCharFormat change;
+    // A pixel-sized font reads -1 here and so jumps to 1 point.
+    const int pointSize = ui->textEdit->currentCharFormat().font().pointSize();
+    change.setFontPointSize(pointSize + sizeStep);
+    mergeFormatOnWordOrSelection(change);
+}
+
+void MainWindow::on_actionSmaller_triggered()
+{
+    QTextCharFormat change;
+    const int pointSize = ui->textEdit->currentCharFormat().font().pointSize();
+    if (pointSize >= smallestShrinkableSize) {
+        change.setFontPointSize(pointSize - sizeStep);
+    }
+    mergeFormatOnWordOrSelection(change);
+}
+
+void MainWindow::on_actionZoom_In_triggered()
+{
+    ui->textEdit->zoomIn(1);
+}
+
+void MainWindow::on_actionZoom_Out_triggered()
+{
+    ui->textEdit->zoomOut(1);
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    aboutBox.show();
+}
+
+void MainWindow::on_actionCheck_for_updates_triggered()
+{
+    win_sparkle_check_update_with_ui();
+}
+
+void MainWindow::on_actionGo_to_Kestrano_website_triggered()
+{
+    QDesktopServices::openUrl(
+        QUrl(QString::fromLatin1(kestrano::product::websiteUrl), QUrl::TolerantMode));
+}
+
+void MainWindow::on_actionPrint_triggered()
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Document"));
+    if (ui->textEdit->textCursor().hasSelection()) {
+        dialog.setOption(QAbstractPrintDialog::PrintSelection);
+    }
+    if (dialog.exec() == QDialog::Accepted) {
+        ui->textEdit->print(&printer);
+    }
+}
+
+void MainWindow::on_actionPrintPreview_triggered()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, SIGNAL(paintRequested(QPrinter*)), this, SLOT(printPreview(QPrinter*)));
+    preview.exec();
+}
+
+void MainWindow::printPreview(QPrinter* printer)
+{
+    ui->textEdit->print(printer);
+}
+
+void MainWindow::on_actionSpeak_triggered()
+{
+    if (selectedText.isEmpty()) {
+        QMessageBox message;
+        message.setText(QStringLiteral("Select some text first."));
+        message.exec();
+        return;
+    }
+    speech->say(selectedText);
+}
+
+void MainWindow::on_actionStop_Speaking_triggered()
+{
+    speech->stop();
+}
+
+void MainWindow::on_textEdit_textChanged()
+{
+    ui->plainTextEdit_2->setPlainText(ui->textEdit->toHtml());
+}
+
+// Speak reads the last selection made in either editor, even after it was
+// cleared, so an empty selection leaves the remembered text alone.
+
+void MainWindow::on_textEdit_selectionChanged()
+{
+    const QTextCursor cursor = ui->textEdit->textCursor();
+    if (cursor.hasSelection()) {
+        selectedText = cursor.selectedText();
+    }
+}
+
+void MainWindow::on_plainTextEdit_selectionChanged()
+{
+    const QTextCursor cursor = ui->plainTextEdit->textCursor();
+    if (cursor.hasSelection()) {
+        selectedText = cursor.selectedText();
+    }
+}

@@ -1,0 +1,3 @@
+#include "MyPlainTextEdit.h"
+
+MyPlainTextEdit::MyPlainTextEdit(QWidget* parent) : QPlainTextEdit(parent) {}

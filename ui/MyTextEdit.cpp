@@ -1,0 +1,3 @@
+#include "MyTextEdit.h"
+
+MyTextEdit::MyTextEdit(QWidget* parent) : QTextEdit(parent) {}

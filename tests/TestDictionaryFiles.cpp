@@ -186,6 +186,7 @@ const KnownWord knownWords[] = {
     {"bigger", "'bIgq", "'bIgqr"},
     {"boxes", "'bPksIz", "'bRksIz"},
     {"wanted", "'wPntId", "'wLntId"},
+    {"really", "'rIqli", "'rIli"},
 };
 
 class KnownWords : public testing::TestWithParam<KnownWord>

@@ -49,6 +49,7 @@ void BM_ReadAndWidenFloor(benchmark::State& state, const char* fileName)
     }
 }
 
+// Pressing Transcribe again with the same variety: the same file again.
 void BM_LoadDictionary(benchmark::State& state, const char* fileName)
 {
     const std::string path = dataPath(fileName);
@@ -59,6 +60,20 @@ void BM_LoadDictionary(benchmark::State& state, const char* fileName)
         }
     }
     state.counters["words"] = static_cast<double>(kestrano::pronunciationDictionary().size());
+}
+
+// Switching the variety at every press: each load builds a new table.
+void BM_LoadDictionaryAlternating(benchmark::State& state)
+{
+    const std::string paths[] = {dataPath(britishFile), dataPath(americanFile)};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        if (!kestrano::loadDictionary(paths[next])) {
+            state.SkipWithError("dictionary file missing");
+            return;
+        }
+        next = 1 - next;
+    }
 }
 
 void BM_TranscribeSentence(benchmark::State& state, const char* fileName)
@@ -104,6 +119,7 @@ BENCHMARK_CAPTURE(BM_ReadAndWidenFloor, british, britishFile)->Unit(benchmark::k
 BENCHMARK_CAPTURE(BM_LoadDictionary, british, britishFile)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadAndWidenFloor, american, americanFile)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadDictionary, american, americanFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadDictionaryAlternating)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_TranscribeSentence, british, britishFile)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_TranscribeSentence, american, americanFile)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComposeDocument, british, britishFile)

@@ -9,6 +9,10 @@
 
 #include <sys/stat.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kestrano {
 
 namespace {
@@ -18,74 +22,202 @@ char16_t widenByte(char byte)
     return static_cast<char16_t>(static_cast<signed char>(byte));
 }
 
-// Orders a word against a stored key as if the key were widened.
-int compareWithKey(std::u16string_view word, std::string_view key)
+// Keys are hashed as bytes, eight at a time. A word is hashed as the bytes
+// its units stand for (0xFF80-0xFFFF for 0x80-0xFF); a word with any other
+// unit above 0x7F cannot equal a stored key.
+constexpr std::uint64_t hashMultiplier = 0x9E3779B97F4A7C15ull;
+
+std::uint64_t mix(std::uint64_t hash, std::uint64_t chunk)
 {
-    const std::size_t common = std::min(word.size(), key.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const char16_t keyUnit = widenByte(key[i]);
-        if (word[i] != keyUnit) {
-            return word[i] < keyUnit ? -1 : 1;
+    hash = (hash ^ chunk) * hashMultiplier;
+    return hash ^ (hash >> 29);
+}
+
+std::uint64_t loadChunk(const char* bytes, std::size_t length)
+{
+    std::uint64_t chunk = 0;
+    std::memcpy(&chunk, bytes, std::min<std::size_t>(length, 8));
+    return chunk;
+}
+
+std::uint64_t hashBytes(const char* bytes, std::size_t length)
+{
+    std::uint64_t hash = mix(0x243F6A8885A308D3ull, length);
+    for (std::size_t at = 0; at < length; at += 8) {
+        hash = mix(hash, loadChunk(bytes + at, length - at));
+    }
+    return hash * hashMultiplier;
+}
+
+// Adds 0x20 to every byte of `chunk` that is an ASCII capital A to Z.
+std::uint64_t lowerChunk(std::uint64_t chunk)
+{
+    constexpr std::uint64_t highBits = 0x8080808080808080ull;
+    const std::uint64_t raised = chunk | highBits;
+    const std::uint64_t atLeastA = raised - 0x4141414141414141ull;
+    const std::uint64_t pastZ = raised - 0x5B5B5B5B5B5B5B5Bull;
+    return chunk + ((atLeastA & ~pastZ & ~chunk & highBits) >> 2);
+}
+
+// Lowers the key in place (A to Z only) while hashing it: the bytes are read
+// once, and most keys need no write.
+std::uint64_t lowerAndHashKey(char* key, std::size_t length)
+{
+    std::uint64_t hash = mix(0x243F6A8885A308D3ull, length);
+    for (std::size_t at = 0; at < length; at += 8) {
+        const std::size_t count = std::min<std::size_t>(length - at, 8);
+        const std::uint64_t chunk = loadChunk(key + at, count);
+        const std::uint64_t lowered = lowerChunk(chunk);
+        if (lowered != chunk) {
+            std::memcpy(key + at, &lowered, count);
+        }
+        hash = mix(hash, lowered);
+    }
+    return hash * hashMultiplier;
+}
+
+// The bytes a word would be stored as, or false when it has a unit that no
+// byte widens to.
+bool narrowWord(std::u16string_view word, std::string& bytes)
+{
+    bytes.resize(word.size());
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (word[i] >= 0x80 && word[i] < 0xFF80) {
+            return false;
+        }
+        bytes[i] = static_cast<char>(word[i] & 0xFF);
+    }
+    return true;
+}
+
+constexpr int slotIndexBits = 40;
+constexpr std::uint64_t slotIndexMask = (std::uint64_t{1} << slotIndexBits) - 1;
+
+std::uint64_t slotTag(std::uint64_t hash)
+{
+    return hash >> slotIndexBits;
+}
+
+// Calls `onEntry(keyOffset, keyLength, valueLength)` for every line of exactly
+// three TAB-separated fields, in file order. Lines end at LF; a CR right
+// before the LF is not part of the line; the last line needs no LF.
+template <typename OnEntry> void scanEntryLines(std::string_view text, OnEntry&& onEntry)
+{
+    std::size_t lineStart = 0;
+    std::size_t tabs = 0;
+    std::size_t firstTab = 0;
+    std::size_t secondTab = 0;
+    const auto endLine = [&](std::size_t lineEnd, bool hasNewline) {
+        if (hasNewline && lineEnd > lineStart && text[lineEnd - 1] == '\r') {
+            --lineEnd;
+        }
+        if (tabs == 2) {
+            onEntry(firstTab + 1, secondTab - firstTab - 1, lineEnd - secondTab - 1);
+        }
+        tabs = 0;
+    };
+    const auto onByte = [&](std::size_t at) {
+        if (text[at] == '\n') {
+            endLine(at, true);
+            lineStart = at + 1;
+        } else if (++tabs == 1) {
+            firstTab = at;
+        } else if (tabs == 2) {
+            secondTab = at;
+        }
+    };
+
+    std::size_t at = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: only TABs and LFs matter, and lines are short.
+    const __m128i tab = _mm_set1_epi8('\t');
+    const __m128i newline = _mm_set1_epi8('\n');
+    for (; at + 16 <= text.size(); at += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+        auto hits = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(chunk, tab), _mm_cmpeq_epi8(chunk, newline))));
+        while (hits != 0) {
+            onByte(at + static_cast<std::size_t>(std::countr_zero(hits)));
+            hits &= hits - 1;
         }
     }
-    return word.size() < key.size() ? -1 : word.size() > key.size() ? 1 : 0;
+#endif
+    for (; at < text.size(); ++at) {
+        if (text[at] == '\t' || text[at] == '\n') {
+            onByte(at);
+        }
+    }
+    endLine(text.size(), false);
+}
+
+void prefetch(const void* address)
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
 }
 
 } // namespace
 
-PronunciationDictionary PronunciationDictionary::fromFileText(std::string bytes)
+PronunciationDictionary PronunciationDictionary::fromFileText(std::string_view bytes)
+{
+    LargeBuffer<char> copy(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), copy.data());
+    return fromFileText(std::move(copy));
+}
+
+PronunciationDictionary PronunciationDictionary::fromFileText(LargeBuffer<char> bytes)
 {
     PronunciationDictionary dictionary;
     dictionary.text_ = std::move(bytes);
-    std::string& text = dictionary.text_;
-    std::vector<Entry>& entries = dictionary.entries_;
-    entries.reserve(text.size() / 16);
-
-    std::size_t lineStart = 0;
-    while (lineStart <= text.size()) {
-        const char* newline = static_cast<const char*>(
-            std::memchr(text.data() + lineStart, '\n', text.size() - lineStart));
-        std::size_t lineEnd =
-            newline != nullptr ? static_cast<std::size_t>(newline - text.data()) : text.size();
-        const std::size_t next = lineEnd + 1;
-        if (newline != nullptr && lineEnd > lineStart && text[lineEnd - 1] == '\r') {
-            --lineEnd;
-        }
-        const std::string_view line = std::string_view(text).substr(lineStart, lineEnd - lineStart);
-        const std::size_t firstTab = line.find('\t');
-        const std::size_t secondTab =
-            firstTab == line.npos ? line.npos : line.find('\t', firstTab + 1);
-        if (secondTab != line.npos && line.find('\t', secondTab + 1) == line.npos) {
-            const Entry entry{lineStart + firstTab + 1, secondTab - firstTab - 1,
-                              lineStart + secondTab + 1, line.size() - secondTab - 1};
-            const auto key = text.begin() + static_cast<std::ptrdiff_t>(entry.keyOffset);
-            std::transform(key, key + static_cast<std::ptrdiff_t>(entry.keyLength), key,
-                           [](char byte) { return byte >= 'A' && byte <= 'Z' ? byte + 32 : byte; });
-            entries.push_back(entry);
-        }
-        lineStart = next;
-    }
-
+    // An entry line has at least two TABs and ends in LF or at the end.
+    dictionary.entries_ = LargeBuffer<Entry>(dictionary.text_.size() / 3 + 1);
+    scanEntryLines(dictionary.text(), [&](std::size_t keyOffset, std::size_t keyLength,
+                                          std::size_t valueLength) {
+        dictionary.entries_[dictionary.entryCount_++] = {keyOffset, keyLength, valueLength};
+    });
     dictionary.buildIndex();
     return dictionary;
 }
 
 void PronunciationDictionary::buildIndex()
 {
-    // Twice as many slots as entry lines keeps probe runs short. Lines are
-    // indexed in file order, so the later of two equal keys takes the slot.
-    slots_.assign(std::bit_ceil(std::max<std::size_t>(16, entries_.size() * 2)), 0);
+    // Twice as many slots as entry lines keeps probe runs short. Lines go in
+    // in file order, so the later of two equal keys takes the slot. The table
+    // is larger than the caches, so each line's key is hashed and its slot
+    // fetched a few lines ahead instead of waiting for each slot in turn.
+    slots_ = LargeBuffer<std::uint64_t>(std::bit_ceil(std::max<std::size_t>(16, entryCount_ * 2)));
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
+    constexpr std::size_t lookahead = 16;
+    std::uint64_t ahead[lookahead];
+    const auto hashAhead = [&](std::size_t i) {
+        const Entry& entry = entries_[i];
+        ahead[i % lookahead] = lowerAndHashKey(text_.data() + entry.keyOffset, entry.keyLength);
+        prefetch(&slots_[ahead[i % lookahead] & mask]);
+    };
+    for (std::size_t i = 0; i < std::min(lookahead, entryCount_); ++i) {
+        hashAhead(i);
+    }
+    for (std::size_t i = 0; i < entryCount_; ++i) {
+        const std::uint64_t hash = ahead[i % lookahead];
+        if (i + lookahead < entryCount_) {
+            hashAhead(i + lookahead);
+        }
+        const std::uint64_t tag = slotTag(hash);
         const std::string_view key = keyOf(entries_[i]);
-        std::size_t slot = hashUnits(key) & mask;
-        while (slots_[slot] != 0 && keyOf(entries_[slots_[slot] - 1]) != key) {
-            slot = (slot + 1) & mask;
+        std::size_t slot = hash & mask;
+        for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
+            if (slots_[slot] >> slotIndexBits == tag &&
+                keyOf(entries_[(slots_[slot] & slotIndexMask) - 1]) == key) {
+                break;
+            }
         }
         if (slots_[slot] == 0) {
             ++size_;
         }
-        slots_[slot] = i + 1;
+        slots_[slot] = (tag << slotIndexBits) | (i + 1);
     }
 }
 
@@ -93,9 +225,9 @@ std::vector<std::size_t> PronunciationDictionary::entriesInKeyOrder() const
 {
     std::vector<std::size_t> order;
     order.reserve(size_);
-    for (std::size_t slot : slots_) {
-        if (slot != 0) {
-            order.push_back(slot - 1);
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        if (const std::uint64_t slot = slots_[i]; slot != 0) {
+            order.push_back((slot & slotIndexMask) - 1);
         }
     }
     std::sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
@@ -114,14 +246,19 @@ std::u16string PronunciationDictionary::widen(std::string_view bytes)
 const PronunciationDictionary::Entry*
 PronunciationDictionary::lookUp(std::u16string_view word) const
 {
-    if (slots_.empty()) {
+    thread_local std::string bytes;
+    if (slots_.size() == 0 || !narrowWord(word, bytes)) {
         return nullptr;
     }
+    const std::uint64_t hash = hashBytes(bytes.data(), bytes.size());
+    const std::uint64_t tag = slotTag(hash);
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = hashUnits(word) & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
-        const Entry& entry = entries_[slots_[slot] - 1];
-        if (entry.keyLength == word.size() && compareWithKey(word, keyOf(entry)) == 0) {
-            return &entry;
+    for (std::size_t slot = hash & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
+        if (slots_[slot] >> slotIndexBits == tag) {
+            const Entry& entry = entries_[(slots_[slot] & slotIndexMask) - 1];
+            if (keyOf(entry) == bytes) {
+                return &entry;
+            }
         }
     }
     return nullptr;
@@ -155,22 +292,36 @@ struct FileCloser
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// Reads in one go when the size is known (a regular file), so the bytes are
-// copied once; pipes and other streams are read in chunks until their end.
-void readAll(std::FILE* file, std::string& bytes)
+// Reads in one go when the size is known (a regular file), straight into the
+// table's own buffer; pipes, and files that change size while being read, are
+// read in chunks until their end and copied once more.
+LargeBuffer<char> readAll(std::FILE* file)
 {
+    std::string bytes;
     struct stat status
     {
     };
     if (::fstat(::fileno(file), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-        bytes.resize(static_cast<std::size_t>(status.st_size));
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+        LargeBuffer<char> sized(static_cast<std::size_t>(status.st_size));
+        const std::size_t got = std::fread(sized.data(), 1, sized.size(), file);
+        char extra = 0;
+        const bool grew = got == sized.size() && std::fread(&extra, 1, 1, file) == 1;
+        if (got == sized.size() && !grew) {
+            return sized;
+        }
+        bytes.assign(sized.data(), got);
+        if (grew) {
+            bytes += extra;
+        }
     }
     char buffer[1 << 16];
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
         bytes.append(buffer, got);
     }
+    LargeBuffer<char> all(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), all.data());
+    return all;
 }
 
 DictionaryLoadResult failure(int error)
@@ -189,14 +340,17 @@ DictionaryLoadResult loadDictionary(std::string path)
         return failure(error);
     }
 
-    std::string bytes;
-    readAll(file.get(), bytes);
+    LargeBuffer<char> bytes = readAll(file.get());
     if (std::ferror(file.get())) {
         const int error = errno;
         pronunciationDictionary() = PronunciationDictionary();
         return failure(error);
     }
-    pronunciationDictionary() = PronunciationDictionary::fromFileText(std::move(bytes));
+    // Pressing Transcribe again reads the same file again: when its bytes are
+    // those the table was built from, the table already is what they define.
+    if (!pronunciationDictionary().isBuiltFrom({bytes.data(), bytes.size()})) {
+        pronunciationDictionary() = PronunciationDictionary::fromFileText(std::move(bytes));
+    }
     return {};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LargeBuffer.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -21,13 +23,18 @@ public:
     // (a CR right before the LF is dropped), lines of exactly three
     // TAB-separated fields kept, keys lowered A to Z, the later of two equal
     // keys winning.
-    static PronunciationDictionary fromFileText(std::string bytes);
+    static PronunciationDictionary fromFileText(std::string_view bytes);
+    static PronunciationDictionary fromFileText(LargeBuffer<char> bytes);
 
     // The transcription stored for `word`, matched unit for unit.
     std::optional<std::u16string> find(std::u16string_view word) const;
 
     // Whether `word` is stored with a non-empty transcription.
     bool hasTranscription(std::u16string_view word) const;
+
+    // Whether the table was built from exactly these bytes, keys with capitals
+    // aside (they are lowered in place, so such a file never matches).
+    bool isBuiltFrom(std::string_view bytes) const { return bytes == text(); }
 
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
@@ -41,41 +48,38 @@ public:
     }
 
 private:
+    // An entry line: its key, then a TAB, then its value.
     struct Entry
     {
         std::size_t keyOffset;
         std::size_t keyLength;
-        std::size_t valueOffset;
         std::size_t valueLength;
     };
-
-    // FNV-1a over the widened units, so that a word and its stored key agree.
-    template <typename Units> static std::size_t hashUnits(const Units& units)
-    {
-        std::uint64_t hash = 14695981039346656037ull;
-        for (auto unit : units) {
-            hash = (hash ^ static_cast<char16_t>(unit)) * 1099511628211ull;
-        }
-        return static_cast<std::size_t>(hash);
-    }
 
     static std::u16string widen(std::string_view bytes);
     void buildIndex();
     std::vector<std::size_t> entriesInKeyOrder() const;
     const Entry* lookUp(std::u16string_view word) const;
+    std::string_view text() const { return {text_.data(), text_.size()}; }
     std::string_view keyOf(const Entry& entry) const
     {
-        return std::string_view(text_).substr(entry.keyOffset, entry.keyLength);
+        return {text_.data() + entry.keyOffset, entry.keyLength};
     }
     std::string_view valueOf(const Entry& entry) const
     {
-        return std::string_view(text_).substr(entry.valueOffset, entry.valueLength);
+        return {text_.data() + entry.keyOffset + entry.keyLength + 1, entry.valueLength};
     }
 
-    std::string text_;
-    std::vector<Entry> entries_;     // every entry line, in file order
-    std::vector<std::size_t> slots_; // open addressing: entry index + 1, or 0
-    std::size_t size_ = 0;           // distinct words
+    LargeBuffer<char> text_;
+    // Every entry line, in file order. Room is made for as many as the text
+    // could hold; only the part used is ever touched.
+    LargeBuffer<Entry> entries_;
+    std::size_t entryCount_ = 0;
+    // Open addressing over the entries: each slot holds the entry's index + 1 in
+    // its low bits and the top bits of the key's hash above them, so that
+    // most mismatches are seen without touching the entry; 0 is a free slot.
+    LargeBuffer<std::uint64_t> slots_;
+    std::size_t size_ = 0; // distinct words
 };
 
 // The one table that the Transcribe command fills and the engine reads.

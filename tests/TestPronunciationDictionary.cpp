@@ -79,10 +79,22 @@ TEST(FromFileText, LineEnds)
               (Entries{{u"cr", u"kq"}, {u"x", u"y\r"}, {u"lone", u"c\rr"}, {u"end", u"z\r"}}));
 }
 
+TEST(FromFileText, LowersExactlyTheLettersAToZ)
+{
+    // Long enough to span several eight-byte chunks, with the neighbours of
+    // A and Z and bytes whose low seven bits are capitals.
+    const auto dictionary = PronunciationDictionary::fromFileText(
+        "1\t@ABCDEFGHIJKLMNOPQRSTUVWXYZ[`az{\xC1\xDA\tx\n");
+    EXPECT_EQ(entriesOf(dictionary),
+              (Entries{{u"@abcdefghijklmnopqrstuvwxyz[`az{\uFFC1\uFFDA", u"x"}}));
+    EXPECT_TRUE(dictionary.find(u"@abcdefghijklmnopqrstuvwxyz[`az{\uFFC1\uFFDA"));
+}
+
 TEST(FromFileText, HighBytesWidenOneByOne)
 {
     const auto dictionary = PronunciationDictionary::fromFileText("1\t\x80w\xFF\t\xC3\xA9\n");
     EXPECT_EQ(dictionary.find(u"\uFF80w\uFFFF"), std::u16string_view(u"\uFFC3\uFFA9"));
+    EXPECT_FALSE(dictionary.find(u"\u0080w\u00FF"));
 }
 
 TEST(FromFileText, FindsByExactKeyInUnitOrder)

@@ -28,9 +28,8 @@ bool readAndWiden(const std::string& path)
     bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
     std::fclose(file);
     std::u16string wide(bytes.size(), u'\0');
-    std::transform(bytes.begin(), bytes.end(), wide.begin(), [](char byte) {
-        return static_cast<char16_t>(static_cast<signed char>(byte));
-    });
+    std::transform(bytes.begin(), bytes.end(), wide.begin(),
+                   [](char byte) { return static_cast<char16_t>(static_cast<signed char>(byte)); });
     benchmark::DoNotOptimize(wide.data());
     return true;
 }
@@ -60,6 +59,34 @@ void BM_LoadDictionary(benchmark::State& state, const char* fileName)
         }
     }
     state.counters["words"] = static_cast<double>(kestrano::pronunciationDictionary().size());
+}
+
+long residentKilobytes()
+{
+    long pages = 0;
+    long resident = 0;
+    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) {
+            resident = 0;
+        }
+        std::fclose(statm);
+    }
+    return resident * 4;
+}
+
+// What holding the British dictionary costs in resident memory, over an
+// empty table.
+void BM_DictionaryResidentMemory(benchmark::State& state)
+{
+    kestrano::pronunciationDictionary() = kestrano::PronunciationDictionary();
+    const long before = residentKilobytes();
+    for (auto _ : state) {
+        if (!kestrano::loadDictionary(dataPath(britishFile))) {
+            state.SkipWithError("dictionary file missing");
+            return;
+        }
+    }
+    state.counters["resident_MB"] = static_cast<double>(residentKilobytes() - before) / 1024.0;
 }
 
 // Switching the variety at every press: each load builds a new table.
@@ -120,6 +147,7 @@ BENCHMARK_CAPTURE(BM_LoadDictionary, british, britishFile)->Unit(benchmark::kMil
 BENCHMARK_CAPTURE(BM_ReadAndWidenFloor, american, americanFile)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadDictionary, american, americanFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadDictionaryAlternating)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DictionaryResidentMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_TranscribeSentence, british, britishFile)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_TranscribeSentence, american, americanFile)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComposeDocument, british, britishFile)

@@ -13,7 +13,8 @@ namespace kestrano::updater {
 namespace {
 
 constexpr int iconSize = 48;
-constexpr int dialogWidth = 420;
+// Wide enough that an error message wraps into a few lines, not a column.
+constexpr int detailsWidth = 340;
 
 } // namespace
 
@@ -27,7 +28,6 @@ UpdateDialog::UpdateDialog(QWidget* parent)
     setObjectName(QStringLiteral("UpdateDialog"));
     setWindowTitle(tr("Software Update"));
     setModal(false);
-    setMinimumWidth(dialogWidth);
 
     iconLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     headingLabel->setObjectName(QStringLiteral("heading"));
@@ -37,6 +37,7 @@ UpdateDialog::UpdateDialog(QWidget* parent)
     headingLabel->setFont(headingFont);
     detailsLabel->setObjectName(QStringLiteral("details"));
     detailsLabel->setWordWrap(true);
+    detailsLabel->setMinimumWidth(detailsWidth);
     detailsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     progress->setObjectName(QStringLiteral("progress"));
     progress->setRange(0, 0); // no size is known in advance: a busy bar

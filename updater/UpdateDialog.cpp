@@ -28,6 +28,9 @@ UpdateDialog::UpdateDialog(QWidget* parent)
     setObjectName(QStringLiteral("UpdateDialog"));
     setWindowTitle(tr("Software Update"));
     setModal(false);
+    // A check left open must not keep the program running once its main
+    // window is closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     iconLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     headingLabel->setObjectName(QStringLiteral("heading"));

@@ -23,6 +23,10 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // What Speak reads: the last non-empty selection made in the input
+    // editor or the rich-text view, however long ago.
+    const QString& textToSpeak() const { return selectedText; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -2,7 +2,9 @@
 #include "ProductIdentity.h"
 #include "PronunciationDictionary.h"
 #include "TranscriptionDocument.h"
+#include "UpdateDialog.h"
 #include "UpdaterState.h"
+#include "winsparkle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,6 +15,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -884,10 +887,26 @@ void TestMainWindow::previewOpens()
 
 void TestMainWindow::helpCommands()
 {
+    QPointer<kestrano::updater::UpdateDialog> updateDialog;
+    {
+        MainWindow window;
+        // Nothing listens on port 1, so the check fails at once and says so.
+        win_sparkle_set_appcast_url("http://127.0.0.1:1/appcast.xml");
+        const int checks = kestrano::updater::updaterState().interactiveChecks;
+        child<QAction>(window, "actionCheck_for_updates")->trigger();
+        QCOMPARE(kestrano::updater::updaterState().interactiveChecks, checks + 1);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<kestrano::updater::UpdateDialog*>(widget)) {
+                updateDialog = dialog;
+            }
+        }
+        QVERIFY(updateDialog);
+        QVERIFY(updateDialog->isVisible());
+        QTRY_COMPARE(updateDialog->state(), kestrano::updater::UpdateDialog::State::Failed);
+    }
+    QVERIFY(!updateDialog); // closed with the window
+
     MainWindow window;
-    const int checks = kestrano::updater::updaterState().interactiveChecks;
-    child<QAction>(window, "actionCheck_for_updates")->trigger();
-    QCOMPARE(kestrano::updater::updaterState().interactiveChecks, checks + 1);
 
     QDesktopServices::setUrlHandler("https", this, "receiveUrl");
     child<QAction>(window, "actionGo_to_Kestrano_website")->trigger();

@@ -1,0 +1,42 @@
+#include "DataFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kestrano {
+
+namespace {
+
+// The paths that MainWindow reads, relative to the working directory.
+const char* const dictionaryPaths[] = {
+    "data/lexora_eng_transcription.txt",
+    "data/american_transcription-abridged.txt",
+};
+
+bool holdsADictionary(const QDir& folder)
+{
+    for (const char* path : dictionaryPaths) {
+        if (QFileInfo::exists(folder.filePath(QString::fromLatin1(path)))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool enterInstalledDataFolder(const QString& installedDataParent)
+{
+    if (installedDataParent.isEmpty() || holdsADictionary(QDir::current())) {
+        return false;
+    }
+    const QDir installed(installedDataParent);
+    // Even without dictionaries the installed folder is the right place: a
+    // missing dictionary is then reported where it belongs.
+    if (!QFileInfo(installed.filePath(QStringLiteral("data"))).isDir()) {
+        return false;
+    }
+    return QDir::setCurrent(installed.absolutePath());
+}
+
+} // namespace kestrano

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <thread>
+
+#include <sys/stat.h>
 
 using namespace kestrano;
 
@@ -96,4 +99,16 @@ TEST(LoadDictionary, ReplacesTheWholeTableOrEmptiesIt)
     EXPECT_EQ(pronunciationDictionary().size(), 200000u);
     EXPECT_EQ(pronunciationDictionary().find(u"word199999"), std::u16string_view(u"'wE:d"));
     std::filesystem::remove(path);
+}
+
+TEST(LoadDictionary, ReadsStreamsOfUnknownSize)
+{
+    const auto fifo = std::filesystem::temp_directory_path() / "kestrano-test-fifo";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(fifo) << "1\tpiped\tpaIpt\n"; });
+    EXPECT_TRUE(loadDictionary(fifo.string()));
+    writer.join();
+    EXPECT_EQ(entriesOf(pronunciationDictionary()), (Entries{{u"piped", u"paIpt"}}));
+    std::filesystem::remove(fifo);
 }

@@ -1,80 +1,46 @@
 #pragma once
 
-#include <QByteArray>
 #include <QHash>
-#include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
 
-#include <memory>
-
-// A tiny HTTP/1.1 server on 127.0.0.1 that the test itself runs: every GET
-// gets the response registered for its path, 404 for any other path, and a
-// path registered as silent gets no answer at all.
-class LocalHttpServer
+// A tiny HTTP server that the test itself runs: a GET for a path in `routes`
+// gets that body, any other path a 404, and a path whose body is null gets no
+// answer at all.
+class LocalHttpServer : public QTcpServer
 {
 public:
-    struct Response
+    QUrl url(const QString& path) const
     {
-        int status = 200;
-        QByteArray reason = "OK";
-        QByteArray body;
-        bool silent = false;
-    };
-
-    LocalHttpServer()
-    {
-        QObject::connect(&server, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* socket = server.nextPendingConnection()) {
-                serve(socket);
-            }
-        });
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path));
     }
 
-    bool listen() { return server.listen(QHostAddress::LocalHost); }
+    QHash<QByteArray, QByteArray> routes;
+    int waiting = 0; // connections with a request left unanswered, until the client closes them
 
-    void route(const QByteArray& path, const Response& response) { routes.insert(path, response); }
-
-    QUrl url(const QByteArray& path) const
+protected:
+    void incomingConnection(qintptr descriptor) override
     {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2")
-                        .arg(server.serverPort())
-                        .arg(QString::fromLatin1(path)));
-    }
-
-    int requests = 0;
-    int droppedSilentConnections = 0; // closed by the client while waiting
-
-private:
-    void serve(QTcpSocket* socket)
-    {
-        auto received = std::make_shared<QByteArray>();
-        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, received] {
-            received->append(socket->readAll());
-            if (!received->contains("\r\n\r\n")) {
+        auto* socket = new QTcpSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+            if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n")) {
+                return; // the request's header is not complete yet
+            }
+            const QByteArray path = socket->readAll().split(' ').value(1);
+            const bool found = routes.contains(path);
+            const QByteArray body = found ? routes.value(path) : "<html>missing</html>";
+            if (body.isNull()) {
+                ++waiting;
+                connect(socket, &QTcpSocket::disconnected, this, [this] { --waiting; });
                 return;
             }
-            const QByteArray path = received->left(received->indexOf("\r\n")).split(' ').value(1);
-            received->clear();
-            ++requests;
-            const Response response =
-                routes.value(path, Response{404, "Not Found", "<html>missing</html>", false});
-            if (response.silent) {
-                QObject::connect(socket, &QTcpSocket::disconnected,
-                                 [this] { ++droppedSilentConnections; });
-                return;
-            }
-            socket->write("HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
-                          response.reason +
-                          "\r\nContent-Type: application/rss+xml\r\nContent-Length: " +
-                          QByteArray::number(response.body.size()) +
-                          "\r\nConnection: close\r\n\r\n" + response.body);
+            socket->write(QByteArray("HTTP/1.1 ") + (found ? "200 OK" : "404 Not Found") +
+                          "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                          "\r\nConnection: close\r\n\r\n" + body);
             socket->disconnectFromHost();
         });
     }
-
-    QTcpServer server;
-    QHash<QByteArray, Response> routes;
 };

@@ -1,27 +1,25 @@
-// Checks the shipped dictionary files themselves: their format, a set of
-// well-known words against the transcriptions a pronouncing dictionary gives,
-// and that the words the engine's rules are written for carry the codes those
-// rules expect.
+// Checks the shipped dictionary files themselves: their format, well-known
+// words against the transcriptions a pronouncing dictionary gives, the words
+// the engine's rules are written for, and forms derived from real stems.
 
 #include "PronunciationDictionary.h"
 #include "TranscriptionEngine.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <string_view>
 
 using kestrano::PronunciationDictionary;
-using kestrano::TranscriptionEngine;
 
 namespace {
 
-const std::string britishPath = std::string(KESTRANO_DATA_DIR) + "/lexora_eng_transcription.txt";
-const std::string americanPath =
-    std::string(KESTRANO_DATA_DIR) + "/american_transcription-abridged.txt";
+// British, then American.
+const std::string paths[] = {KESTRANO_DATA_DIR "/lexora_eng_transcription.txt",
+                             KESTRANO_DATA_DIR "/american_transcription-abridged.txt"};
 
 std::string readFile(const std::string& path)
 {
@@ -30,271 +28,99 @@ std::string readFile(const std::string& path)
 }
 
 // Loaded once: each file is several megabytes.
-const PronunciationDictionary& british()
+const PronunciationDictionary& dictionary(int variety)
 {
-    static const PronunciationDictionary dictionary =
-        PronunciationDictionary::fromFileText(readFile(britishPath));
-    return dictionary;
-}
-
-const PronunciationDictionary& american()
-{
-    static const PronunciationDictionary dictionary =
-        PronunciationDictionary::fromFileText(readFile(americanPath));
-    return dictionary;
-}
-
-std::u16string widen(std::string_view ascii)
-{
-    return std::u16string(ascii.begin(), ascii.end());
-}
-
-std::string narrow(std::u16string_view codes)
-{
-    std::string result;
-    for (char16_t unit : codes) {
-        result += unit < 0x80 ? static_cast<char>(unit) : '?';
-    }
-    return result;
-}
-
-std::string lookup(const PronunciationDictionary& dictionary, std::string_view word)
-{
-    const auto found = dictionary.find(widen(word));
-    return found ? narrow(*found) : "<missing>";
-}
-
-bool isWordCharacter(char c)
-{
-    return (c >= 'a' && c <= 'z') || c == '\'';
-}
-
-// PhonemeCode letters that have an IPA rendering, plus the length and stress marks.
-bool isCodeCharacter(char c)
-{
-    static const std::string_view alphabet = "pbtdkgfvTDszSZhCGmnNwlrjIexPAuqiJRLHEOoa:'\"";
-    return alphabet.find(c) != std::string_view::npos;
+    static const PronunciationDictionary loaded[] = {
+        PronunciationDictionary::fromFileText(readFile(paths[0])),
+        PronunciationDictionary::fromFileText(readFile(paths[1]))};
+    return loaded[variety];
 }
 
 } // namespace
 
-class DictionaryFileFormat : public testing::TestWithParam<std::string>
-{
-};
+// Run for each variety: 0 British, 1 American.
+using DictionaryFiles = testing::TestWithParam<int>;
 
-TEST_P(DictionaryFileFormat, EveryLineIsSourceWordAndCodeSortedByWord)
-{
-    const std::string text = readFile(GetParam());
-    ASSERT_FALSE(text.empty()) << GetParam();
-    ASSERT_EQ(text.back(), '\n');
+INSTANTIATE_TEST_SUITE_P(Varieties, DictionaryFiles, testing::Values(0, 1),
+                         [](const auto& info) { return info.param ? "American" : "British"; });
 
-    std::istringstream lines(text);
-    std::string line;
-    std::string previousWord;
+TEST_P(DictionaryFiles, EveryLineIsSourceWordAndCodeSortedByWord)
+{
+    // PhonemeCode letters with an IPA rendering, plus the length and stress marks.
+    const std::string_view codeLetters = "pbtdkgfvTDszSZhCGmnNwlrjIexPAuqiJRLHEOoa:'\"";
+    std::istringstream lines(readFile(paths[GetParam()]));
+    std::string line, previousWord;
     std::size_t count = 0;
     while (std::getline(lines, line)) {
         ++count;
-        const std::size_t firstTab = line.find('\t');
-        const std::size_t secondTab = line.find('\t', firstTab + 1);
-        ASSERT_NE(firstTab, std::string::npos) << "line " << count << ": " << line;
-        ASSERT_NE(secondTab, std::string::npos) << "line " << count << ": " << line;
-        ASSERT_EQ(line.find('\t', secondTab + 1), std::string::npos) << "line " << count;
-
-        const std::string source = line.substr(0, firstTab);
-        const std::string word = line.substr(firstTab + 1, secondTab - firstTab - 1);
-        const std::string code = line.substr(secondTab + 1);
-        ASSERT_FALSE(source.empty()) << "line " << count;
-        for (char c : source) {
-            ASSERT_TRUE(c > 0x20 && c < 0x7F) << "line " << count << ": " << line;
-        }
-        ASSERT_NE(word.find_first_not_of('\''), std::string::npos) << "line " << count;
-        for (char c : word) {
-            ASSERT_TRUE(isWordCharacter(c)) << "line " << count << ": " << line;
-        }
-        ASSERT_FALSE(code.empty()) << "line " << count << ": " << line;
-        for (char c : code) {
-            ASSERT_TRUE(isCodeCharacter(c)) << "line " << count << ": " << line;
-        }
-        // Strictly ascending bytes: one line per word, and a stable order
-        // that makes regenerated files comparable byte for byte.
-        ASSERT_LT(previousWord, word) << "line " << count;
+        std::istringstream fields(line);
+        std::string source, word, code;
+        std::getline(std::getline(std::getline(fields, source, '\t'), word, '\t'), code);
+        // Strictly ascending words: one line per word, and regenerated files
+        // comparable byte for byte.
+        ASSERT_TRUE(fields && !source.empty() &&
+                    word.find_first_not_of("abcdefghijklmnopqrstuvwxyz'") == std::string::npos &&
+                    word.find_first_not_of('\'') != std::string::npos &&
+                    code.find_first_not_of(codeLetters) == std::string::npos && previousWord < word)
+            << "line " << count << ": " << line;
         previousWord = word;
     }
     EXPECT_GE(count, 100000u);
+    // Every line loads, the last one included.
+    EXPECT_EQ(dictionary(GetParam()).size(), count);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothFiles, DictionaryFileFormat,
-                         testing::Values(britishPath, americanPath));
-
-TEST(DictionaryFiles, LoadWithEveryLineAsAnEntry)
+// British as in an RP pronouncing dictionary, American as CMUdict has them.
+// One-syllable words carry no stress mark; a mark stands before the stressed
+// syllable's onset. The weak-vowel rule looks for exactly DJ and tu, the
+// linking-r rule for fq and L, and "a.m." is spelt "eyem".
+TEST_P(DictionaryFiles, KnownWordsHaveTheirTranscriptions)
 {
-    EXPECT_GE(british().size(), 100000u);
-    EXPECT_GE(american().size(), 100000u);
+    // clang-format off
+    const std::array<std::u16string, 3> words[] = {
+        {u"hello", u"hq'lqu", u"hq'lou"}, {u"water", u"'wLtq", u"'wLtqr"}, {u"car", u"kR", u"kRr"},
+        {u"better", u"'betq", u"'betqr"}, {u"thought", u"TLt", u"TLt"}, {u"hot", u"hPt", u"hRt"},
+        {u"measure", u"'meZq", u"'meZqr"}, {u"usually", u"'jHZuqli", u"'jHZqwqli"},
+        {u"banana", u"bq'nRnq", u"bq'nxnq"}, {u"caring", u"'keqrIN", u"'kerIN"},
+        {u"nurse", u"nE:s", u"nE:rs"}, {u"goat", u"gqut", u"gout"}, {u"near", u"nIq", u"nIr"},
+        {u"church", u"CE:C", u"CE:rC"}, {u"situation", u"\"sICu'eISqn", u"\"sICu'eISqn"},
+        {u"photography", u"fq'tPgrqfi", u"fq'tRgrqfi"}, {u"the", u"DJ", u"DJ"}, {u"a", u"q", u"q"},
+        {u"to", u"tu", u"tu"}, {u"for", u"fq", u"fqr"}, {u"or", u"L", u"Lr"},
+        {u"eyem", u"\"eI'em", u"\"eI'em"}};
+    // clang-format on
+    for (const auto& word : words) {
+        EXPECT_EQ(dictionary(GetParam()).find(word[0]), word[1 + GetParam()]);
+    }
 }
 
-struct KnownWord
+// The endings follow the last code of the stem, so the stems' real codes must
+// end in the right class of letter. The -er ending is a bare schwa in both.
+TEST_P(DictionaryFiles, DerivedFormsFollowFromTheRealStems)
 {
-    const char* word;
-    const char* british;
-    const char* american;
-};
-
-// British as in an RP pronouncing dictionary, American as CMUdict has them,
-// both in the PhonemeCode of the files. One-syllable words carry no stress
-// mark; a mark stands before the stressed syllable's onset.
-const KnownWord knownWords[] = {
-    {"hello", "hq'lqu", "hq'lou"},
-    {"water", "'wLtq", "'wLtqr"},
-    {"car", "kR", "kRr"},
-    {"better", "'betq", "'betqr"},
-    {"thought", "TLt", "TLt"},
-    {"measure", "'meZq", "'meZqr"},
-    {"usually", "'jHZuqli", "'jHZqwqli"},
-    {"banana", "bq'nRnq", "bq'nxnq"},
-    {"caring", "'keqrIN", "'kerIN"},
-    {"cat", "kxt", "kxt"},
-    {"hot", "hPt", "hRt"},
-    {"cup", "kAp", "kAp"},
-    {"foot", "fut", "fut"},
-    {"food", "fHd", "fHd"},
-    {"see", "sJ", "sJ"},
-    {"happy", "'hxpi", "'hxpi"},
-    {"nurse", "nE:s", "nE:rs"},
-    {"bird", "bE:d", "bE:rd"},
-    {"goat", "gqut", "gout"},
-    {"time", "taIm", "taIm"},
-    {"house", "haus", "haus"},
-    {"boy", "bOI", "bOI"},
-    {"day", "deI", "deI"},
-    {"near", "nIq", "nIr"},
-    {"hair", "heq", "her"},
-    {"tour", "tuq", "tur"},
-    {"father", "'fRDq", "'fRDqr"},
-    {"mother", "'mADq", "'mADqr"},
-    {"church", "CE:C", "CE:rC"},
-    {"judge", "GAG", "GAG"},
-    {"thing", "TIN", "TIN"},
-    {"vision", "'vIZqn", "'vIZqn"},
-    {"yes", "jes", "jes"},
-    {"about", "q'baut", "q'baut"},
-    {"away", "q'weI", "q'weI"},
-    {"mistake", "mI'steIk", "mI'steIk"},
-    {"create", "kri'eIt", "kri'eIt"},
-    {"situation", "\"sICu'eISqn", "\"sICu'eISqn"},
-    {"computer", "kqm'pjHtq", "kqm'pjHtqr"},
-    {"photography", "fq'tPgrqfi", "fq'tRgrqfi"},
-    {"bigger", "'bIgq", "'bIgqr"},
-    {"boxes", "'bPksIz", "'bRksIz"},
-    {"wanted", "'wPntId", "'wLntId"},
-    {"really", "'rIqli", "'rIli"},
-};
-
-class KnownWords : public testing::TestWithParam<KnownWord>
-{
-};
-
-TEST_P(KnownWords, HaveTheirDictionaryTranscription)
-{
-    const KnownWord& known = GetParam();
-    EXPECT_EQ(lookup(british(), known.word), known.british) << known.word;
-    EXPECT_EQ(lookup(american(), known.word), known.american) << known.word;
+    // clang-format off
+    const std::array<std::u16string, 4> forms[] = {
+        {u"cat", u"s", u"kxts", u"kxts"},         {u"dog", u"s", u"dPgz", u"dLgz"},
+        {u"box", u"s", u"'bPksIz", u"'bRksIz"},   {u"want", u"d", u"'wPntId", u"'wRntId"},
+        {u"play", u"d", u"'pleId", u"'pleId"},    {u"stop", u"d", u"stPpt", u"stRpt"},
+        {u"care", u"ing", u"'keqrIN", u"'kerIN"}, {u"big", u"er", u"'bIgq", u"'bIgq"},
+        {u"happy", u"ly", u"'hxpili", u"'hxpili"}};
+    // clang-format on
+    const kestrano::TranscriptionEngine engine(dictionary(GetParam()));
+    for (const auto& form : forms) {
+        EXPECT_EQ(engine.transcribeFromStem(form[0], form[1]), form[2 + GetParam()]);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(WellKnown, KnownWords, testing::ValuesIn(knownWords));
-
-// The weak-vowel rule looks for exactly DJ and tu, the linking-r rule for fq
-// and L; the American forms end in their r and need no linking.
-const KnownWord ruleWords[] = {
-    {"the", "DJ", "DJ"},
-    {"to", "tu", "tu"},
-    {"for", "fq", "fqr"},
-    {"or", "L", "Lr"},
-    {"eyem", "\"eI'em", "\"eI'em"},
-    {"a", "q", "q"},
-    {"of", "qv", "qv"},
-    {"and", "qnd", "qnd"},
-};
-
-INSTANTIATE_TEST_SUITE_P(ContextRuleWords, KnownWords, testing::ValuesIn(ruleWords));
-
-struct SentenceCase
+// Weak vowels before vowels and consonants; the British linking r before vowels only.
+TEST_P(DictionaryFiles, SentencesComeOutWithTheContextRulesApplied)
 {
-    const char16_t* sentence;
-    const char16_t* british;
-    const char16_t* american;
-};
-
-class Sentences : public testing::TestWithParam<SentenceCase>
-{
-};
-
-TEST_P(Sentences, ComeOutWithTheContextRulesApplied)
-{
-    const SentenceCase& c = GetParam();
-    EXPECT_EQ(TranscriptionEngine(british()).transcribeSentence(c.sentence), c.british);
-    EXPECT_EQ(TranscriptionEngine(american()).transcribeSentence(c.sentence), c.american);
-}
-
-INSTANTIATE_TEST_SUITE_P(RealWords, Sentences,
-                         testing::Values(SentenceCase{u"The cat.", u"/ðə kæt/", u"/ðə kæt/"},
-                                         SentenceCase{u"The apple", u"/ðiː ˈæpəl/", u"/ðiː ˈæpəl/"},
-                                         SentenceCase{u"to go", u"/tə ɡəʊ/", u"/tə ɡoʊ/"},
-                                         SentenceCase{u"to eat", u"/tʊ iːt/", u"/tʊ iːt/"},
-                                         SentenceCase{u"far away", u"/fɑːr əˈweɪ/",
-                                                      u"/fɑːr əˈweɪ/"},
-                                         SentenceCase{u"for ever", u"/fər ˈevə/", u"/fər ˈevər/"},
-                                         SentenceCase{u"or else", u"/ɔːr els/", u"/ɔːr els/"},
-                                         SentenceCase{u"At 7 a.m. sharp", u"/ət (7) ˌeɪˈem ʃɑːp/",
-                                                      u"/ət (7) ˌeɪˈem ʃɑːrp/"}));
-
-struct DerivedForm
-{
-    const char* stem;
-    const char* suffix;
-    const char* british;
-    const char* american;
-};
-
-class DerivedForms : public testing::TestWithParam<DerivedForm>
-{
-};
-
-// The endings are chosen by the last code of the stem, so the stems' real
-// codes must end in the right class of letter for these to come out right.
-TEST_P(DerivedForms, FollowFromTheRealStems)
-{
-    const DerivedForm& form = GetParam();
-    const std::u16string stem = widen(form.stem);
-    const std::u16string suffix = widen(form.suffix);
-    EXPECT_EQ(narrow(TranscriptionEngine(british()).transcribeFromStem(stem, suffix)),
-              form.british);
-    EXPECT_EQ(narrow(TranscriptionEngine(american()).transcribeFromStem(stem, suffix)),
-              form.american);
-}
-
-// The engine's -er ending is a bare schwa in both varieties.
-INSTANTIATE_TEST_SUITE_P(RealStems, DerivedForms,
-                         testing::Values(DerivedForm{"cat", "s", "kxts", "kxts"},
-                                         DerivedForm{"dog", "s", "dPgz", "dLgz"},
-                                         DerivedForm{"box", "s", "'bPksIz", "'bRksIz"},
-                                         DerivedForm{"want", "d", "'wPntId", "'wRntId"},
-                                         DerivedForm{"play", "d", "'pleId", "'pleId"},
-                                         DerivedForm{"stop", "d", "stPpt", "stRpt"},
-                                         DerivedForm{"care", "ing", "'keqrIN", "'kerIN"},
-                                         DerivedForm{"big", "er", "'bIgq", "'bIgq"},
-                                         DerivedForm{"happy", "ly", "'hxpili", "'hxpili"},
-                                         DerivedForm{"cool", "ly", "'kHli", "'kHli"}));
-
-TEST(DerivedForms, AWordMissingFromTheFileIsFoundThroughItsStem)
-{
-    // "caring" taken out of a copy of the British file comes back through
-    // "care" with the linking r, as the file itself has it.
-    std::string text = readFile(britishPath);
-    const std::string line = "espeak-en-gb\tcaring\t'keqrIN\n";
-    const std::size_t at = text.find(line);
-    ASSERT_NE(at, std::string::npos);
-    text.erase(at, line.size());
-    const PronunciationDictionary withoutCaring = PronunciationDictionary::fromFileText(text);
-    ASSERT_FALSE(withoutCaring.find(u"caring"));
-    EXPECT_EQ(narrow(TranscriptionEngine(withoutCaring).transcribeWord(u"Caring")), "'keqrIN");
+    const std::array<std::u16string, 3> sentences[] = {
+        {u"To go to eat the apple or the cat.", u"/tə ɡəʊ tʊ iːt ðiː ˈæpəl ɔː ðə kæt/",
+         u"/tə ɡoʊ tʊ iːt ðiː ˈæpəl ɔːr ðə kæt/"},
+        {u"For ever far away, at 7 a.m. sharp.", u"/fər ˈevə fɑːr əˈweɪ ət (7) ˌeɪˈem ʃɑːp/",
+         u"/fər ˈevər fɑːr əˈweɪ ət (7) ˌeɪˈem ʃɑːrp/"}};
+    const kestrano::TranscriptionEngine engine(dictionary(GetParam()));
+    for (const auto& sentence : sentences) {
+        EXPECT_EQ(engine.transcribeSentence(sentence[0]), sentence[1 + GetParam()]);
+    }
 }

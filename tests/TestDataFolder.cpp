@@ -1,81 +1,44 @@
 #include "DataFolder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 class TestDataFolder : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void followsTheInstalledData_data();
-    void followsTheInstalledData();
+    void cleanup() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
 
-private:
-    QTemporaryDir root;
-    QString originalDir;
-};
-
-void TestDataFolder::init()
-{
-    originalDir = QDir::currentPath();
-}
-
-void TestDataFolder::cleanup()
-{
-    QDir::setCurrent(originalDir);
-}
-
-void TestDataFolder::followsTheInstalledData_data()
-{
-    QTest::addColumn<QString>("workingFile");   // made under the working directory
-    QTest::addColumn<QString>("installedFile"); // made under the installed folder
-    QTest::addColumn<bool>("moved");
-    QTest::newRow("started from a menu") << ""
-                                         << "data/lexora_eng_transcription.txt" << true;
-    QTest::newRow("installed without dictionaries") << ""
-                                                    << "data/LICENSES" << true;
-    QTest::newRow("nothing installed") << ""
-                                       << "" << false;
-    QTest::newRow("British beside the user") << "data/lexora_eng_transcription.txt"
-                                             << "data/lexora_eng_transcription.txt" << false;
-    QTest::newRow("American beside the user") << "data/american_transcription-abridged.txt"
-                                              << "data/lexora_eng_transcription.txt" << false;
-    QTest::newRow("an unrelated data folder beside the user")
-        << "data/notes.txt"
-        << "data/lexora_eng_transcription.txt" << true;
-}
-
-void TestDataFolder::followsTheInstalledData()
-{
-    QFETCH(QString, workingFile);
-    QFETCH(QString, installedFile);
-    QFETCH(bool, moved);
-    QVERIFY(root.isValid());
-    const QString tag = QString::fromLatin1(QTest::currentDataTag());
-    const QDir working(root.filePath(tag + "/home"));
-    const QDir installed(root.filePath(tag + "/usr/share/kestrano"));
-    for (const auto& [folder, file] :
-         {std::pair{working, workingFile}, {installed, installedFile}}) {
-        QVERIFY(QDir().mkpath(folder.path()));
-        if (!file.isEmpty()) {
-            QVERIFY(folder.mkpath(QFileInfo(file).path()));
-            QFile made(folder.filePath(file));
-            QVERIFY(made.open(QIODevice::WriteOnly));
-        }
+    void followsTheInstalledData_data()
+    {
+        QTest::addColumn<QString>("workingFile"); // made under the working directory
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("started from a menu") << QString() << true;
+        QTest::newRow("British here") << u"data/lexora_eng_transcription.txt"_s << false;
+        QTest::newRow("American here") << u"data/american_transcription-abridged.txt"_s << false;
+        QTest::newRow("other data here") << u"data/notes.txt"_s << true;
     }
-    QVERIFY(QDir::setCurrent(working.path()));
 
-    // As the program names it: relative to its own folder.
-    QVERIFY(QDir().mkpath(root.filePath(tag + "/usr/bin")));
-    const QString fromBin = root.filePath(tag + "/usr/bin/../share/kestrano");
-    QCOMPARE(kestrano::enterInstalledDataFolder(fromBin), moved);
-    QCOMPARE(QDir::current().canonicalPath(), (moved ? installed : working).canonicalPath());
-}
+    void followsTheInstalledData()
+    {
+        QFETCH(QString, workingFile);
+        QFETCH(bool, moved);
+        // The installed data/ need hold no dictionary to be the place to go.
+        QTemporaryDir root;
+        for (const QString& file : {"home/" + workingFile, u"share/kestrano/data/LICENSES"_s}) {
+            QVERIFY(QDir().mkpath(root.filePath(QFileInfo(file).path())));
+            QVERIFY(file.endsWith('/') || QFile(root.filePath(file)).open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir().mkpath(root.filePath("bin")) && QDir::setCurrent(root.filePath("home")));
+        // As the program names it: relative to its own folder.
+        QCOMPARE(kestrano::enterInstalledDataFolder(root.filePath("bin/../share/kestrano")), moved);
+        QCOMPARE(QDir::current(), QDir(root.filePath(moved ? "share/kestrano" : "home")));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestDataFolder)
 #include "TestDataFolder.moc"

@@ -12,21 +12,20 @@ namespace {
 const PronunciationDictionary& words()
 {
     static const PronunciationDictionary dictionary = makeDictionary({
-        {"the", "DJ"},       {"to", "tu"},        {"cat", "'kxt"},    {"apple", "'xpl"},
-        {"far", "fR"},       {"away", "q'weI"},   {"go", "gqu"},      {"each", "JC"},
-        {"for", "fq"},       {"ever", "'evq"},    {"or", "L"},        {"else", "els"},
-        {"care", "keq"},     {"about", "q'baut"}, {"car", "kRr"},     {"is", "Iz"},
-        {"gone", "gPn"},     {"here", "hIq"},     {"a", "q"},         {"b", "bJ"},
-        {"m", "m"},          {"ant", "\"xnt"},    {"tick", "'"},      {"over", "'ou_vq_kR"},
-        {"sure", "Suq"},     {"hello", "hq'lqu"}, {"world", "wE:ld"}, {"it's", "Its"},
-        {"eyem", "\"eI'em"}, {"seven", "'sevn"},  {"now", "nau"},
+        {"the", "DJ"},       {"to", "tu"},    {"cat", "'kxt"},       {"apple", "'xpl"},
+        {"ant", "\"xnt"},    {"tick", "'"},   {"each", "JC"},        {"far", "fR"},
+        {"away", "q'weI"},   {"for", "fq"},   {"ever", "'evq"},      {"sure", "Suq"},
+        {"about", "q'baut"}, {"car", "kRr"},  {"is", "Iz"},          {"m", "m"},
+        {"a", "q"},          {"b", "bJ"},     {"over", "'ou_vq_kR"}, {"hello", "hq'lqu"},
+        {"world", "wE:ld"},  {"it's", "Its"}, {"seven", "'sevn"},    {"eyem", "\"eI'em"},
+        {"now", "nau"},
     });
     return dictionary;
 }
 
 } // namespace
 
-TEST(TranscribeSentence, ContextRules)
+TEST(TranscribeSentence, ContextRulesAndWholeSentences)
 {
     const TranscriptionEngine engine(words());
     const std::pair<std::u16string, std::u16string> cases[] = {
@@ -35,41 +34,29 @@ TEST(TranscribeSentence, ContextRules)
         {u"the ant", u"/\u00F0i\u02D0 \u02CC\u00E6nt/"},
         {u"to the tick", u"/t\u0259 \u00F0i\u02D0 \u02C8/"}, // a lone mark: no next letter
         {u"the Xyzzy", u"/\u00F0i\u02D0 (Xyzzy)/"},
-        {u"to go", u"/t\u0259 \u0261\u0259\u028A/"},
         {u"to each", u"/t\u028A i\u02D0t\u0283/"},
         {u"cat the", u"/\u02C8k\u00E6t \u00F0i\u02D0/"}, // the last word never changes
         {u"far away", u"/f\u0251\u02D0r \u0259\u02C8we\u026A/"},
         {u"FAR away", u"/f\u0251\u02D0 \u0259\u02C8we\u026A/"},
         {u"for ever", u"/f\u0259r \u02C8ev\u0259/"},
-        {u"care about", u"/ke\u0259r \u0259\u02C8ba\u028At/"},
         {u"sure about", u"/\u0283\u028A\u0259r \u0259\u02C8ba\u028At/"},
         {u"car is", u"/k\u0251\u02D0r \u026Az/"},
         {u"far Xyzzy", u"/f\u0251\u02D0 (Xyzzy)/"},
         {u"the m", u"/\u00F0i\u02D0 m/"}, // too short for the rules
         {u"a b", u"/\u0259 bi\u02D0/"},
         {u"Qx", u"/(Qx)/"},
-        {u"Qx Zy", u"/(Qx) (Zy)/"},
         // A code holding "_" makes more parts than words; the extra ones have
         // no word to end in "r".
         {u"over away", u"/\u02C8o\u028A v\u0259 k\u0251\u02D0 \u0259\u02C8we\u026A/"},
-    };
-    for (const auto& [sentence, expected] : cases) {
-        EXPECT_EQ(engine.transcribeSentence(sentence), expected)
-            << std::string(sentence.begin(), sentence.end());
-    }
-}
-
-TEST(TranscribeSentence, WholeSentences)
-{
-    const TranscriptionEngine engine(words());
-    const std::pair<std::u16string, std::u16string> cases[] = {
+        // Whole sentences as the Transcribe command passes them.
         {u"", u"/()/"},
         {u"Hello world.\n", u"/h\u0259\u02C8l\u0259\u028A w\u025C\u02D0ld/"},
         {u"It's seven a.m. now.", u"/\u026Ats \u02C8sevn \u02CCe\u026A\u02C8em na\u028A/"},
         {u"Hello Xyzzy world", u"/h\u0259\u02C8l\u0259\u028A (Xyzzy) w\u025C\u02D0ld/"},
     };
     for (const auto& [sentence, expected] : cases) {
-        EXPECT_EQ(engine.transcribeSentence(sentence), expected);
+        EXPECT_EQ(engine.transcribeSentence(sentence), expected)
+            << std::string(sentence.begin(), sentence.end());
     }
 }
 
@@ -78,13 +65,10 @@ TEST(NormalizeSentence, KeepsWordsAndSingleSpaces)
     const TranscriptionEngine engine(words());
     const std::pair<std::u16string, std::u16string> cases[] = {
         {u"It's 7 a.m. now.", u"It's 7 eyem now"},
-        {u"datea.m.x", u"dateeyemx"},
         {u"well-known", u"wellknown"},
         {u"a\tb/c\u2014d", u"abcd"},
         {u"one\r\ntwo\nthree\rfour", u"one two three four"},
         {u"   spaced    out   ", u"spaced out"},
-        {u"\"quoted\" \u2018words\u2019", u"quoted words"},
-        {u"...!?", u""},
         {u"\U0001F600 smile", u"smile"},
     };
     for (const auto& [sentence, expected] : cases) {

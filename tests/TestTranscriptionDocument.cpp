@@ -31,15 +31,12 @@ QString bareParagraph(const QString& transcription)
 
 const PronunciationDictionary& words()
 {
-    static const PronunciationDictionary dictionary = makeDictionary({
-        {"hello", "hq'lqu"},
-        {"world", "wE:ld"},
-        {"good", "gud"},
-        {"night", "naIt"},
-        {"it's", "Its"},
-        {"late", "leIt"},
-        {"cheese", "'CJz"},
-    });
+    static const PronunciationDictionary dictionary = makeDictionary({{"hello", "hq'lqu"},
+                                                                      {"world", "wE:ld"},
+                                                                      {"good", "gud"},
+                                                                      {"night", "naIt"},
+                                                                      {"it's", "Its"},
+                                                                      {"cheese", "'CJz"}});
     return dictionary;
 }
 
@@ -106,17 +103,13 @@ TEST(ComposeTranscriptionDocument, Options)
               header + bareParagraph("/\u0261\u028Ad na\u026At/") + footer);
     EXPECT_EQ(composeTranscriptionDocument("cheese", {true, true}, engine),
               header + paragraph("cheese", "/\u02C8\u0447\u0438:\u0437/") + footer);
-    EXPECT_EQ(composeTranscriptionDocument("cheese", {false, true}, engine),
-              header + bareParagraph("/\u02C8\u0447\u0438:\u0437/") + footer);
 }
 
 TEST(ComposeTranscriptionDocument, PiecesAsTheyStand)
 {
     const TranscriptionEngine engine(words());
-    EXPECT_EQ(composeTranscriptionDocument("It\u2019s late", {true, false}, engine),
-              composeTranscriptionDocument("It's late", {true, false}, engine));
-    EXPECT_EQ(composeTranscriptionDocument("It\u2019s late", {true, false}, engine),
-              header + paragraph("It's late", "/\u026Ats le\u026At/") + footer);
+    EXPECT_EQ(composeTranscriptionDocument("It\u2019s", {true, false}, engine),
+              header + paragraph("It's", "/\u026Ats/") + footer);
     EXPECT_EQ(composeTranscriptionDocument("", {true, false}, engine),
               header + paragraph("", "/()/") + footer);
     EXPECT_EQ(composeTranscriptionDocument("  Hello <b>&amp;\n\nworld. ", {true, false}, engine),

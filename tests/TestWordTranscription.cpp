@@ -71,20 +71,12 @@ TEST(TranscribeWord, DerivedFromStems)
 TEST(TranscribeWord, LaddersWithoutTheirStem)
 {
     // The undoubled stem is trusted without asking the dictionary.
-    expectWords(TranscriptionEngine(stems()), {
-                                                  {u"zapping", u"'IN"},
-                                                  {u"zabbest", u"'Ist"},
-                                                  {u"zabbly", u"'li"},
-                                                  {u"zabing", u"(zabing)"},
-                                                  {u"xing", u"(xing)"},
-                                                  {u"ing", u"(ing)"},
-                                              });
+    const Cases withStems = {{u"zapping", u"'IN"},     {u"zabbest", u"'Ist"}, {u"zabbly", u"'li"},
+                             {u"zabing", u"(zabing)"}, {u"xing", u"(xing)"},  {u"ing", u"(ing)"}};
+    expectWords(TranscriptionEngine(stems()), withStems);
     const PronunciationDictionary nothing;
-    expectWords(TranscriptionEngine(nothing), {
-                                                  {u"bigger", u"'q"},
-                                                  {u"cats", u"(cats)"},
-                                                  {u"happily", u"(happily)"},
-                                              });
+    expectWords(TranscriptionEngine(nothing),
+                {{u"bigger", u"'q"}, {u"cats", u"(cats)"}, {u"happily", u"(happily)"}});
 }
 
 TEST(TranscribeFromStem, ShortStemsAndEdgeEndings)

@@ -1,21 +1,20 @@
 #pragma once
 
 #include <cstddef>
-#include <cstring>
 #include <type_traits>
 #include <utility>
 
 namespace kestrano {
 
-// A zero-filled array of trivially copyable values. Large ones come straight
-// from the system, in huge pages where it offers them: filling a dictionary
-// touches tens of megabytes at every load, and taking them in 4 KiB page
-// faults cost more than everything else the load does.
 // Zeroed memory of at least `bytes`; `mapped` is set to the length of a system
 // mapping, or 0 when the memory came from the ordinary heap.
 void* allocateLargeZeroed(std::size_t bytes, std::size_t& mapped);
 void releaseLarge(void* memory, std::size_t mapped);
 
+// A zero-filled array of trivially copyable values. Large ones come straight
+// from the system, in huge pages where it offers them: filling a dictionary
+// touches tens of megabytes at every load, and taking them in 4 KiB page
+// faults cost more than everything else the load does.
 template <typename T> class LargeBuffer
 {
     static_assert(std::is_trivially_copyable_v<T>);

@@ -57,10 +57,10 @@ private slots:
             QString newest;  // the release picked, if any
             QString failure; // a piece of the reason, if failed
         } cases[] = {
-            // The newest for this system, with a version, not listed first; its local
-            // address is not offered.
+            // The newest for this system, with a version, not listed first; an address
+            // that is not a web page is not offered.
             {elsewhere + "<item><title>News</title></item>" + item("2.7.0") +
-                 item("2.9", here + " url=\"file:///bin/sh\"") + item("2.7.1"),
+                 item("2.9", here + " url=\"ftp://example.org/k.exe\"") + item("2.7.1"),
              UpdateAvailable, "2.9", ""},
             {item("2.7.1") + item("2.6"), UpToDate, "2.7.1", ""},
             {elsewhere, UpToDate, "", ""},

@@ -1,5 +1,7 @@
 #include "DataFolder.h"
 
+#include "DictionaryPaths.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -7,11 +9,7 @@ namespace kestrano {
 
 namespace {
 
-// The paths that MainWindow reads, relative to the working directory.
-const char* const dictionaryPaths[] = {
-    "data/lexora_eng_transcription.txt",
-    "data/american_transcription-abridged.txt",
-};
+const char* const dictionaryPaths[] = {britishDictionaryPath, americanDictionaryPath};
 
 bool holdsADictionary(const QDir& folder)
 {

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "DictionaryPaths.h"
 #include "ProductIdentity.h"
 #include "TranscriptionDocument.h"
 #include "ui_mainwindow.h"
@@ -53,8 +54,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     connectSymbolKeyboard();
 
-    britishDictionaryPath = QStringLiteral("data/lexora_eng_transcription.txt");
-    americanDictionaryPath = QStringLiteral("data/american_transcription-abridged.txt");
+    britishDictionaryPath = QString::fromLatin1(kestrano::britishDictionaryPath);
+    americanDictionaryPath = QString::fromLatin1(kestrano::americanDictionaryPath);
 
     ui->plainTextEdit->setPlainText(QStringLiteral("Enter your text here."));
 

@@ -5,7 +5,7 @@
 CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine line;
-    std::string varietyPath = americanDictionaryPath;
+    std::string varietyPath = kestrano::americanDictionaryPath;
     std::optional<std::string> explicitDictionary;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -15,9 +15,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         } else if (argument == "--") {
             optionsEnded = true;
         } else if (argument == "--british") {
-            varietyPath = britishDictionaryPath;
+            varietyPath = kestrano::britishDictionaryPath;
         } else if (argument == "--american") {
-            varietyPath = americanDictionaryPath;
+            varietyPath = kestrano::americanDictionaryPath;
         } else if (argument == "--no-original") {
             line.includeOriginalText = false;
         } else if (argument == "--cyrillic") {

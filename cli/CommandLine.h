@@ -3,12 +3,11 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* britishDictionaryPath = "data/lexora_eng_transcription.txt";
-inline constexpr const char* americanDictionaryPath = "data/american_transcription-abridged.txt";
+#include "DictionaryPaths.h"
 
 struct CommandLine
 {
-    std::string dictionaryPath = americanDictionaryPath;
+    std::string dictionaryPath = kestrano::americanDictionaryPath;
     bool includeOriginalText = true;
     bool transliterate = false;
     bool plainText = false;

@@ -97,7 +97,8 @@ TEST(ParseCommandLine, OptionsAndInputs)
     EXPECT_TRUE(line.transliterate && line.plainText);
     EXPECT_EQ(line.inputs, (std::vector<std::string>{"a", "-"}));
     EXPECT_EQ(parseCommandLine({}).inputs, std::vector<std::string>{"-"});
-    EXPECT_EQ(parseCommandLine({"--british", "--american"}).dictionaryPath, americanDictionaryPath);
+    EXPECT_EQ(parseCommandLine({"--british", "--american"}).dictionaryPath,
+              kestrano::americanDictionaryPath);
     EXPECT_EQ(parseCommandLine({"--dictionary=x.txt", "--british"}).dictionaryPath, "x.txt");
     EXPECT_EQ(parseCommandLine({"--", "--british"}).inputs, std::vector<std::string>{"--british"});
     EXPECT_FALSE(parseCommandLine({"--dictionary"}).error.empty());

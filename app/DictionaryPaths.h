@@ -1,0 +1,10 @@
+#pragma once
+
+// Where the window and the command-line tool look for the two dictionaries,
+// relative to the working directory.
+namespace kestrano {
+
+inline constexpr char britishDictionaryPath[] = "data/lexora_eng_transcription.txt";
+inline constexpr char americanDictionaryPath[] = "data/american_transcription-abridged.txt";
+
+} // namespace kestrano

@@ -95,19 +95,6 @@ TEST(TranscribeFromStem, ShortStemsAndEdgeEndings)
     }
 }
 
-TEST(SuffixEnding, SyllabicEndingsBeforeTheLetterClass)
-{
-    const TranscriptionEngine engine(stems());
-    const std::tuple<char16_t, std::u16string, std::u16string> cases[] = {
-        {u't', u"d", u"Id"}, {u'd', u"d", u"Id"}, {u'p', u"d", u"t"},   {u':', u"d", u"d"},
-        {u' ', u"d", u""},   {u'z', u"s", u"Iz"}, {u'C', u"s", u"Iz"},  {u'T', u"s", u"s"},
-        {u'R', u"s", u"z"},  {u'\'', u"s", u""},  {u'x', u"ly", u"li"}, {u'x', u"", u""},
-    };
-    for (const auto& [letter, suffix, expected] : cases) {
-        EXPECT_EQ(engine.suffixEnding(letter, suffix), expected) << char(letter);
-    }
-}
-
 TEST(EnsureStressMark, AddsOneMarkOnlyWhereNone)
 {
     const TranscriptionEngine engine(stems());

@@ -159,35 +159,37 @@ bool TranscriptionEngine::isKnownWord(std::u16string word) const
 
 std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const
 {
-    const std::u16string notFound = notFoundForm(word);
-    std::transform(word.begin(), word.end(), word.begin(), lowerAsciiLetter);
+    // The not-found form keeps the word as typed; it is built only on failure,
+    // since most words are found.
+    std::u16string lowered = word;
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), lowerAsciiLetter);
 
-    if (auto found = dictionary_.find(word); found && !found->empty()) {
+    if (auto found = dictionary_.find(lowered); found && !found->empty()) {
         return std::move(*found);
     }
-    if (word.size() < 3) {
-        return notFound;
+    if (lowered.size() < 3) {
+        return notFoundForm(word);
     }
-    if (endsWith(word, u"ing")) {
-        return transcribeIngForm(word, notFound);
+    if (endsWith(lowered, u"ing")) {
+        return transcribeIngForm(lowered, word);
     }
-    if (endsWith(word, u"est")) {
-        return transcribeWithSuffix(std::move(word), u"est");
+    if (endsWith(lowered, u"est")) {
+        return transcribeWithSuffix(std::move(lowered), u"est");
     }
-    if (word.back() == u'd' || word.back() == u's') {
-        return transcribeDOrSForm(word, notFound);
+    if (lowered.back() == u'd' || lowered.back() == u's') {
+        return transcribeDOrSForm(lowered, word);
     }
-    if (endsWith(word, u"er")) {
-        return transcribeWithSuffix(std::move(word), u"er");
+    if (endsWith(lowered, u"er")) {
+        return transcribeWithSuffix(std::move(lowered), u"er");
     }
-    if (endsWith(word, u"ly")) {
-        return transcribeWithSuffix(std::move(word), u"ly");
+    if (endsWith(lowered, u"ly")) {
+        return transcribeWithSuffix(std::move(lowered), u"ly");
     }
-    return notFound;
+    return notFoundForm(word);
 }
 
 std::u16string TranscriptionEngine::transcribeIngForm(const std::u16string& word,
-                                                      const std::u16string& notFound) const
+                                                      const std::u16string& typed) const
 {
     std::u16string stem = word.substr(0, word.size() - 3);
     if (lastTwoAreSame(stem)) {
@@ -203,11 +205,11 @@ std::u16string TranscriptionEngine::transcribeIngForm(const std::u16string& word
     if (isKnownWord(stem)) {
         return transcribeFromStem(std::move(stem), u"ing");
     }
-    return notFound;
+    return notFoundForm(typed);
 }
 
 std::u16string TranscriptionEngine::transcribeDOrSForm(const std::u16string& word,
-                                                       const std::u16string& notFound) const
+                                                       const std::u16string& typed) const
 {
     const std::u16string suffix(1, word.back());
     std::u16string candidate = word.substr(0, word.size() - 1);
@@ -230,15 +232,14 @@ std::u16string TranscriptionEngine::transcribeDOrSForm(const std::u16string& wor
     if (isKnownWord(candidate)) {
         return transcribeFromStem(std::move(candidate), suffix);
     }
-    return notFound;
+    return notFoundForm(typed);
 }
 
 std::u16string TranscriptionEngine::transcribeWithSuffix(std::u16string word,
                                                          std::u16string suffix) const
 {
-    const std::u16string notFound = notFoundForm(word);
     if (word.size() < suffix.size() + 2) {
-        return notFound;
+        return notFoundForm(word);
     }
     std::u16string stem = word.substr(0, word.size() - suffix.size());
     if (lastTwoAreSame(stem)) {
@@ -259,7 +260,7 @@ std::u16string TranscriptionEngine::transcribeWithSuffix(std::u16string word,
     if (isKnownWord(stem)) {
         return transcribeFromStem(std::move(stem), std::move(suffix));
     }
-    return notFound;
+    return notFoundForm(word);
 }
 
 std::u16string TranscriptionEngine::transcribeFromStem(std::u16string stem,

@@ -53,10 +53,9 @@ public:
 
 private:
     std::u16string storedTranscription(std::u16string_view word) const;
-    std::u16string transcribeIngForm(const std::u16string& word,
-                                     const std::u16string& notFound) const;
+    std::u16string transcribeIngForm(const std::u16string& word, const std::u16string& typed) const;
     std::u16string transcribeDOrSForm(const std::u16string& word,
-                                      const std::u16string& notFound) const;
+                                      const std::u16string& typed) const;
 
     const PronunciationDictionary& dictionary_;
 };

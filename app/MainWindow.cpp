@@ -6,6 +6,7 @@
 #include "ui_mainwindow.h"
 #include "winsparkle.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -15,11 +16,14 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextToSpeech>
 #include <QUrl>
+
+#include <new>
 
 namespace {
 
@@ -135,6 +139,10 @@ void MainWindow::connectSymbolKeyboard()
 
 void MainWindow::on_btnPhonetize_clicked()
 {
+    // A book-length text takes seconds; the pointer says the window is busy.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+
     QString dictionaryPath;
     if (ui->rdbBritish->isChecked()) {
         dictionaryPath = britishDictionaryPath;
@@ -153,13 +161,31 @@ void MainWindow::on_btnPhonetize_clicked()
     TranscriptionOptions options;
     options.includeOriginalText = ui->chkIncludeText->isChecked();
     options.transliterate = ui->chkTransliterate->isChecked();
-    const QString document =
-        composeTranscriptionDocument(ui->plainTextEdit->toPlainText(), options);
+    QString document;
+    try {
+        document = composeTranscriptionDocument(ui->plainTextEdit->toPlainText(), options);
+    } catch (const std::bad_alloc&) {
+        // The previous output stays; the input was never touched.
+        reportTextTooLarge();
+        return;
+    }
+    showTranscription(document);
+}
 
+void MainWindow::showTranscription(const QString& document)
+{
+    showingTranscription = true;
     ui->textEdit->setHtml(document);
-    // Setting the HTML made the mirror show the view's own export; the HTML
-    // tab is to show the document as composed.
+    showingTranscription = false;
+    // The HTML tab shows the document as composed, not the view's export.
     ui->plainTextEdit_2->setPlainText(document);
+}
+
+void MainWindow::reportTextTooLarge()
+{
+    QMessageBox::warning(this, windowTitle(),
+                         tr("There is not enough memory to transcribe this text. "
+                            "Transcribe it in smaller parts."));
 }
 
 void MainWindow::reportUnreadableDictionary(const QString& path, const QString& reason)
@@ -315,6 +341,9 @@ void MainWindow::on_actionStop_Speaking_triggered()
 
 void MainWindow::on_textEdit_textChanged()
 {
+    if (showingTranscription) {
+        return;
+    }
     ui->plainTextEdit_2->setPlainText(ui->textEdit->toHtml());
 }
 

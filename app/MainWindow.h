@@ -59,6 +59,8 @@ private:
     void saveOptions();
     void connectSymbolKeyboard();
     void reportUnreadableDictionary(const QString& path, const QString& reason);
+    void reportTextTooLarge();
+    void showTranscription(const QString& document);
     // Applies `change` to the selection, or to the word under the caret, and
     // to what is typed next.
     void mergeFormatOnWordOrSelection(const QTextCharFormat& change);
@@ -69,4 +71,7 @@ private:
     QString selectedText;
     QString britishDictionaryPath;
     QString americanDictionaryPath;
+    // Set while a press puts its document into the view: the HTML tab then
+    // gets the document itself, so exporting the view for it is wasted.
+    bool showingTranscription = false;
 };

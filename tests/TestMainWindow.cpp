@@ -200,6 +200,72 @@ private slots:
         QCOMPARE(window.view->toPlainText(), u"earlier output"_s);
     }
 
+    void unreadableSettingsGiveTheDefaults()
+    {
+        const QString store = QSettings(u"Brightfern"_s, u"Kestrano"_s).fileName();
+        for (const bool storeIsAFolder : {false, true}) {
+            Window saved;
+            saved.british->setChecked(true);
+            saved.includeText->setChecked(false);
+            saved.transliterate->setChecked(true);
+            QVERIFY(saved.close());
+
+            QVERIFY(QFile::remove(store));
+            if (storeIsAFolder) {
+                QVERIFY(QDir().mkpath(store));
+            } else {
+                QFile file(store);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                const char junk[] = "\0\xFF[[[=\n\x01language_variant\n\xFE";
+                file.write(junk, sizeof junk - 1);
+            }
+            Window window;
+            QVERIFY(window.american->isChecked());
+            QVERIFY(window.includeText->isChecked());
+            QVERIFY(!window.transliterate->isChecked());
+            QVERIFY(window.close());
+            if (storeIsAFolder) {
+                QVERIFY(QDir(store).removeRecursively());
+            }
+        }
+    }
+
+    void pressChangesOnlyTheOutput()
+    {
+        const QString texts[] = {
+            u"?! . .\t!\n?  "_s,
+            u"Late \U0001F600 tomato"_s + QChar(0xD800) + u" \u0645\u0631\u062D\u0628\u0627"_s +
+                QChar(0xDC00) + QChar(0) + u"."_s,
+            u"Late\rtomato\r\rLate"_s, // the editor makes paragraphs of CR-only lines
+        };
+        for (const QString& text : texts) {
+            Window window;
+            window.british->setChecked(true);
+            window.includeText->setChecked(false);
+            window.transliterate->setChecked(true);
+            window.input->setPlainText(text);
+            const QString typed = window.input->toPlainText();
+            window.view->setPlainText(u"earlier output"_s);
+            QStringList shown;
+            connect(window.view, &QTextEdit::textChanged,
+                    [&] { shown << window.view->toPlainText(); });
+
+            window.transcribe->click();
+            QCOMPARE(window.input->toPlainText(), typed);
+            QVERIFY(!window.input->document()->isModified());
+            QVERIFY(window.british->isChecked());
+            QVERIFY(!window.includeText->isChecked());
+            QVERIFY(window.transliterate->isChecked());
+            QCOMPARE(window.source->toPlainText(),
+                     composeTranscriptionDocument(typed, {false, true}));
+            // The output changes once, from the previous one to the finished one.
+            QCOMPARE(shown, QStringList{window.view->toPlainText()});
+            // Touching up the output mirrors it into the HTML tab again.
+            window.view->textCursor().insertText(u"\u0259"_s);
+            QCOMPARE(window.source->toPlainText(), window.view->toHtml());
+        }
+    }
+
     void symbolKeyboard()
     {
         Window window;

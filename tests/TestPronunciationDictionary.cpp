@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <thread>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kestrano;
 
@@ -111,4 +113,66 @@ TEST(LoadDictionary, ReadsStreamsOfUnknownSize)
     writer.join();
     EXPECT_EQ(entriesOf(pronunciationDictionary()), (Entries{{u"piped", u"paIpt"}}));
     std::filesystem::remove(fifo);
+}
+
+TEST(LoadDictionary, HostileFilesLoadWhatTheirEntryLinesSay)
+{
+    struct Case
+    {
+        const char* what;
+        std::string bytes;
+        std::size_t entries; // 0 where only the probe is known
+        std::u16string probe;
+        std::u16string value;
+    };
+    std::string binary(1 << 20, '\0');
+    std::mt19937 random(5);
+    for (char& byte : binary) {
+        byte = static_cast<char>(random()); // TABs, LFs, CRs and NULs among them
+    }
+    std::string fiftyMegabytes;
+    std::size_t lines = 0;
+    while (fiftyMegabytes.size() < 50u << 20) {
+        fiftyMegabytes += "1\tword" + std::to_string(lines++) + "\t'wE:d\n";
+    }
+    const Case cases[] = {
+        {"empty", "", 0, u"", u""},
+        {"binary", binary + "\n1\tplanted\tv\n" + binary, 0, u"planted", u"v"},
+        {"1 MB line", "1\t" + std::string(1 << 20, 'W') + "\t" + std::string(1 << 20, 'v') + "\n",
+         1, std::u16string(1 << 20, u'w'), std::u16string(1 << 20, u'v')},
+        {"NUL bytes", std::string("1\tn\0l\tv\0\n", 10), 1, std::u16string(u"n\0l", 3),
+         std::u16string(u"v\0", 2)},
+        {"50 MB", fiftyMegabytes, lines, u"word" + std::u16string(u"0"), u"'wE:d"},
+    };
+    const auto path = std::filesystem::temp_directory_path() / "kestrano-hostile-dictionary.txt";
+    for (const Case& file : cases) {
+        SCOPED_TRACE(file.what);
+        std::ofstream(path, std::ios::binary) << file.bytes;
+        ASSERT_TRUE(loadDictionary(path.string()));
+        if (file.entries > 0 || file.probe.empty()) {
+            EXPECT_EQ(pronunciationDictionary().size(), file.entries);
+        }
+        if (!file.probe.empty()) {
+            EXPECT_EQ(pronunciationDictionary().find(file.probe), file.value);
+        }
+    }
+    std::filesystem::remove(path);
+}
+
+TEST(LoadDictionary, ReadErrorsEmptyTheTableWithTheirReason)
+{
+    const auto path = std::filesystem::temp_directory_path() / "kestrano-unreadable.txt";
+    std::ofstream(path) << "1\tthe\tDJ\n";
+    // Opens, then fails at the first read: the page at address 0 is not mapped.
+    ASSERT_TRUE(loadDictionary(path.string()));
+    const DictionaryLoadResult readError = loadDictionary("/proc/self/mem");
+    EXPECT_FALSE(readError);
+    EXPECT_EQ(readError.reason, "Input/output error");
+    EXPECT_TRUE(pronunciationDictionary().empty());
+
+    if (::geteuid() != 0) { // root reads any file whatever its mode
+        std::filesystem::permissions(path, std::filesystem::perms::none);
+        EXPECT_EQ(loadDictionary(path.string()).reason, "Permission denied");
+    }
+    std::filesystem::remove(path);
 }

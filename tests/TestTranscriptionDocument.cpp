@@ -117,3 +117,45 @@ TEST(ComposeTranscriptionDocument, PiecesAsTheyStand)
                   paragraph("", "/()/") + paragraph("world.", "/w\u025C\u02D0ld/") +
                   paragraph("", "/()/") + footer);
 }
+
+TEST(ComposeTranscriptionDocument, HostileText)
+{
+    const TranscriptionEngine engine(words());
+    const QString surrogates =
+        QStringLiteral("Hello ") + QChar(0xD800) +
+        QStringLiteral("world\U0001F600 \u0645\u0631\u062D\u0628\u0627 good") + QChar(0xDC00) +
+        QChar(0) + "night";
+    const QString hostile[][2] = {
+        // Sentence marks and whitespace only: every piece is a paragraph of no words.
+        {QStringLiteral("?! .\u00A0.\t!\n?"), paragraph("?!", "/()/") +
+                                                  paragraph(".\u00A0.", "/()/") +
+                                                  paragraph("!", "/()/") + paragraph("?", "/()/")},
+        // Lone surrogates, characters beyond the BMP, right-to-left letters
+        // and NUL are dropped from the words but kept in the original.
+        {surrogates,
+         paragraph(surrogates, "/h\u0259\u02C8l\u0259\u028A w\u025C\u02D0ld (goodnight)/")},
+        // A lone CR does not end a sentence, but it does separate words.
+        {QStringLiteral("Good\rnight. Hello"),
+         paragraph("Good\rnight.", "/\u0261\u028Ad na\u026At/") +
+             paragraph("Hello", "/h\u0259\u02C8l\u0259\u028A/")},
+    };
+    for (const auto& [text, paragraphs] : hostile) {
+        EXPECT_EQ(composeTranscriptionDocument(text, {true, false}, engine),
+                  header + paragraphs + footer);
+    }
+}
+
+TEST(ComposeTranscriptionDocument, TenMegabytesOfText)
+{
+    const TranscriptionEngine engine(words());
+    const QString sentences = QStringLiteral("Hello world, good night! It\u2019s cheese?\n");
+    const qsizetype repeats = (10 << 20) / sentences.size();
+    const QString document =
+        composeTranscriptionDocument(sentences.repeated(repeats), {true, false}, engine);
+    EXPECT_TRUE(document.startsWith(
+        header +
+        paragraph("Hello world, good night!",
+                  "/h\u0259\u02C8l\u0259\u028A w\u025C\u02D0ld \u0261\u028Ad na\u026At/")));
+    EXPECT_TRUE(document.endsWith(paragraph("", "/()/") + footer));
+    EXPECT_EQ(document.count(QStringLiteral("<p>")), 2 * repeats + 1);
+}

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "DictionaryPaths.h"
+#include "MemoryEstimate.h"
 #include "ProductIdentity.h"
 #include "TranscriptionDocument.h"
 #include "ui_mainwindow.h"
@@ -169,6 +170,13 @@ void MainWindow::on_btnPhonetize_clicked()
         reportTextTooLarge();
         return;
     }
+    // Showing a document the system cannot hold would end in the process
+    // being killed, and the user's text with it.
+    const std::optional<qint64> available = availableMemoryBytes();
+    if (available && estimatedBytesToShow(document) > *available) {
+        reportTextTooLarge();
+        return;
+    }
     showTranscription(document);
 }
 
@@ -184,7 +192,7 @@ void MainWindow::showTranscription(const QString& document)
 void MainWindow::reportTextTooLarge()
 {
     QMessageBox::warning(this, windowTitle(),
-                         tr("There is not enough memory to transcribe this text. "
+                         tr("There is not enough free memory to transcribe this text at once. "
                             "Transcribe it in smaller parts."));
 }
 

@@ -137,6 +137,7 @@ TEST(LoadDictionary, HostileFilesLoadWhatTheirEntryLinesSay)
     }
     const Case cases[] = {
         {"empty", "", 0, u"", u""},
+        {"CR-only line ends: one line of five fields", "1\ta\tb\r1\tc\td\r", 0, u"", u""},
         {"binary", binary + "\n1\tplanted\tv\n" + binary, 0, u"planted", u"v"},
         {"1 MB line", "1\t" + std::string(1 << 20, 'W') + "\t" + std::string(1 << 20, 'v') + "\n",
          1, std::u16string(1 << 20, u'w'), std::u16string(1 << 20, u'v')},

@@ -1,8 +1,7 @@
 #include "EngineTestSupport.h"
+#include "RegexSentenceSplit.h"
 #include "SentenceSplitter.h"
 #include "TranscriptionDocument.h"
-
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -38,20 +37,6 @@ const PronunciationDictionary& words()
                                                                       {"it's", "Its"},
                                                                       {"cheese", "'CJz"}});
     return dictionary;
-}
-
-// Splitting with the toolkit's own regular expression, for comparison.
-QStringList regexSplit(const QString& text)
-{
-    static const QRegularExpression delimiter(QStringLiteral("([\\.\\?!]\\s+|\n)"));
-    QStringList pieces;
-    qsizetype start = 0;
-    for (const QRegularExpressionMatch& match : delimiter.globalMatch(text)) {
-        pieces.append(text.mid(start, match.capturedStart() - start) + match.captured().at(0));
-        start = match.capturedEnd();
-    }
-    pieces.append(text.mid(start));
-    return pieces;
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -182,9 +183,10 @@ void MainWindow::on_btnPhonetize_clicked()
 
 void MainWindow::showTranscription(const QString& document)
 {
-    showingTranscription = true;
-    ui->textEdit->setHtml(document);
-    showingTranscription = false;
+    {
+        const QScopedValueRollback showing(showingTranscription, true);
+        ui->textEdit->setHtml(document);
+    }
     // The HTML tab shows the document as composed, not the view's export.
     ui->plainTextEdit_2->setPlainText(document);
 }

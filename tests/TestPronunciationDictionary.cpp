@@ -141,9 +141,9 @@ TEST(LoadDictionary, HostileFilesLoadWhatTheirEntryLinesSay)
         {"binary", binary + "\n1\tplanted\tv\n" + binary, 0, u"planted", u"v"},
         {"1 MB line", "1\t" + std::string(1 << 20, 'W') + "\t" + std::string(1 << 20, 'v') + "\n",
          1, std::u16string(1 << 20, u'w'), std::u16string(1 << 20, u'v')},
-        {"NUL bytes", std::string("1\tn\0l\tv\0\n", 10), 1, std::u16string(u"n\0l", 3),
+        {"NUL bytes", std::string("1\tn\0l\tv\0\n", 9), 1, std::u16string(u"n\0l", 3),
          std::u16string(u"v\0", 2)},
-        {"50 MB", fiftyMegabytes, lines, u"word" + std::u16string(u"0"), u"'wE:d"},
+        {"50 MB", fiftyMegabytes, lines, u"word0", u"'wE:d"},
     };
     const auto path = std::filesystem::temp_directory_path() / "kestrano-hostile-dictionary.txt";
     for (const Case& file : cases) {

@@ -119,28 +119,6 @@ private slots:
         }
     }
 
-    void everyObjectIsNamed()
-    {
-        MainWindow window;
-        QCOMPARE(window.objectName(), u"MainWindow"_s);
-        QStringList names =
-            u"actionGo_to_Kestrano_website actionAbout actionBold actionItalic actionUnderline "
-            "actionBigger actionSmaller actionZoom_In actionZoom_Out actionPrint "
-            "actionPrintPreview actionSpeak actionStop_Speaking actionCheck_for_updates "
-            "centralWidget gridLayout verticalLayout splitter plainTextEdit layoutWidget "
-            "horizontalLayout tabWidget tab gridLayout_2 horizontalLayout_3 textEdit tab_2 "
-            "gridLayout_3 plainTextEdit_2 horizontalLayout_2 verticalLayout_3 horizontalLayout_9 "
-            "chkIncludeText horizontalLayout_8 rdbBritish rdbAmerican chkTransliterate "
-            "btnPhonetize horizontalLayout_4 verticalLayout_2 menuBar menuFile menuFormat "
-            "menuHelp statusBar mainToolBar"_s.split(u' ');
-        for (int number = 1; number <= 28; ++number) {
-            names << u"btnPhoneticSymbol_%1"_s.arg(number);
-        }
-        for (const QString& name : names) {
-            QVERIFY2(window.findChildren<QObject*>(name).size() == 1, qPrintable(name));
-        }
-    }
-
     void optionsSurviveARestart()
     {
         Window first;

@@ -1,11 +1,8 @@
 #include "EngineTestSupport.h"
-#include "RegexSentenceSplit.h"
 #include "SentenceSplitter.h"
 #include "TranscriptionDocument.h"
 
 #include <gtest/gtest.h>
-
-#include <random>
 
 using namespace kestrano;
 
@@ -57,19 +54,6 @@ TEST(SplitIntoSentences, CutsAtMarksBeforeWhitespaceAndAtLineFeeds)
     };
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(splitIntoSentences(text), expected) << text.toStdString();
-    }
-}
-
-TEST(SplitIntoSentences, AgreesWithTheRegularExpression)
-{
-    std::mt19937 random(3);
-    const QString alphabet = QStringLiteral("ab .?!\n\t\r\v\f\u00A0\u2028\u3000\u0085");
-    for (int round = 0; round < 5000; ++round) {
-        QString text;
-        for (unsigned i = random() % 20; i > 0; --i) {
-            text += alphabet[static_cast<qsizetype>(random() % alphabet.size())];
-        }
-        ASSERT_EQ(splitIntoSentences(text), regexSplit(text)) << round;
     }
 }
 

@@ -12,7 +12,6 @@ if(KESTRANO_FUZZ)
         message(FATAL_ERROR "KESTRANO_FUZZ builds its targets under tests/: "
             "leave KESTRANO_BUILD_TESTS on.")
     endif()
-    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
-        -fno-omit-frame-pointer)
-    add_link_options(-fsanitize=address,undefined)
+    # The sanitizers themselves are added with KESTRANO_SANITIZE's.
+    add_compile_options(-fsanitize=fuzzer-no-link)
 endif()

@@ -362,15 +362,16 @@ void MainWindow::on_textEdit_textChanged()
 
 void MainWindow::on_textEdit_selectionChanged()
 {
-    const QTextCursor cursor = ui->textEdit->textCursor();
-    if (cursor.hasSelection()) {
-        selectedText = cursor.selectedText();
-    }
+    rememberSelection(ui->textEdit->textCursor());
 }
 
 void MainWindow::on_plainTextEdit_selectionChanged()
 {
-    const QTextCursor cursor = ui->plainTextEdit->textCursor();
+    rememberSelection(ui->plainTextEdit->textCursor());
+}
+
+void MainWindow::rememberSelection(const QTextCursor& cursor)
+{
     if (cursor.hasSelection()) {
         selectedText = cursor.selectedText();
     }

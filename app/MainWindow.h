@@ -7,6 +7,7 @@
 
 class QPrinter;
 class QTextCharFormat;
+class QTextCursor;
 class QTextToSpeech;
 
 namespace Ui {
@@ -61,6 +62,7 @@ private:
     void reportUnreadableDictionary(const QString& path, const QString& reason);
     void reportTextTooLarge();
     void showTranscription(const QString& document);
+    void rememberSelection(const QTextCursor& cursor);
     // Applies `change` to the selection, or to the word under the caret, and
     // to what is typed next.
     void mergeFormatOnWordOrSelection(const QTextCharFormat& change);

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Dictionary loading, sentence transcription and the whole composition of a
 // Transcribe press, on the real dictionaries and real English prose.
 #include "BenchSupport.h"

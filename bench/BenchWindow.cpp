@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A Transcribe press in the real window, offscreen: load, compose, setHtml,
 // the HTML mirror and the HTML tab; and one keystroke into a long
 // transcription, which makes the mirror export the whole view again.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One Transcribe press on a very large input in the real window, offscreen:
 // prints how long the press took and how much memory the process needed at
 // its peak, before and after. Usage: large_input_press [megabytes]

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Brightfern
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # KESTRANO_FUZZ builds the libFuzzer targets of tests/fuzz (see tools/fuzz).
 # The whole project then carries the fuzzer's coverage hooks and the address
 # and undefined-behaviour sanitizers, so that a fault stops the run where it

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Brightfern
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # kestrano_add_test(NAME SOURCES file... LIBRARIES lib...)
 # Builds one test executable and registers it with CTest under NAME. GUI
 # tests run on the offscreen platform so that they need no display.

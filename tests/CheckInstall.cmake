@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Brightfern
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch prefix and checks that a Linux desktop
 # and the installed program find what they need there.
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DDATA_FROM_BIN=... -P CheckInstall.cmake

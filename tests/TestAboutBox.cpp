@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "AboutBox.h"
 #include "MainWindow.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the shipped dictionary files themselves: their format, well-known
 // words against the transcriptions a pronouncing dictionary gives, the words
 // the engine's rules are written for, and forms derived from real stems.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs saved inputs through a fuzz target without libFuzzer, so that the
 // ordinary build keeps the seeds and the inputs of past failures as tests.
 // Arguments are folders; their files run in name order, except dotfiles such

@@ -8,6 +8,7 @@
 
 #include <QNetworkAccessManager>
 #include <QObject>
+#include <QTimer>
 #include <QUrl>
 
 #include <chrono>
@@ -24,6 +25,12 @@ class UpdateChecker : public QObject
     Q_OBJECT
 
 public:
+    // The largest feed that is read. Real feeds are a few kilobytes, and one
+    // that lists years of releases with their notes stays far below this;
+    // anything larger comes from a broken or tampered server, and reading it
+    // on would only cost the user's memory.
+    static constexpr qint64 maximumFeedSize = 1024 * 1024;
+
     explicit UpdateChecker(QObject* parent = nullptr);
     ~UpdateChecker() override;
 
@@ -33,6 +40,9 @@ public:
     QString currentVersion() const { return version; }
     // How long the server may stay silent before the check fails.
     void setTimeout(std::chrono::milliseconds timeout);
+    // How long the whole check may take from its start, however steadily
+    // the server sends.
+    void setDeadline(std::chrono::milliseconds deadline);
 
     bool isChecking() const { return reply != nullptr; }
 
@@ -47,13 +57,23 @@ signals:
     void finished(const kestrano::updater::UpdateCheckResult& result);
 
 private:
+    void headerArrived();
+    // Takes what has arrived; false when it passed the size limit and the
+    // check has failed.
+    bool readArrived();
     void replyFinished();
+    // Abandons the check and reports why.
+    void fail(const QString& why);
+    void refuseTooLarge();
 
     QNetworkAccessManager network;
     QNetworkReply* reply = nullptr;
+    QByteArray body; // of the reply under way, read as it arrives
     QUrl feed;
     QString version;
     std::chrono::milliseconds timeout;
+    std::chrono::milliseconds deadline;
+    QTimer deadlineTimer;
 };
 
 } // namespace kestrano::updater

@@ -17,3 +17,11 @@ AboutBox::~AboutBox()
 {
     delete ui;
 }
+
+void AboutBox::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+    }
+}

@@ -20,6 +20,9 @@ public:
     explicit AboutBox(QWidget* parent = nullptr);
     ~AboutBox() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     Ui::AboutBox* ui;
 };

@@ -4,9 +4,11 @@
 
 #include "DataFolder.h"
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -15,6 +17,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("kestrano"));
     kestrano::enterInstalledDataFolder(QDir(QCoreApplication::applicationDirPath())
                                            .filePath(QStringLiteral(KESTRANO_DATA_FROM_BIN)));
+    // Before the window exists, so that it is built in the user's language.
+    const kestrano::Translations translations(QLocale::system().uiLanguages());
     MainWindow window;
     window.show();
     return application.exec();

@@ -2,8 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "AboutBox.h"
 #include "MainWindow.h"
 #include "TranscriptionDocument.h"
+#include "Translations.h"
 
 #include <QtPrintSupport>
 #include <QtTest>
@@ -76,6 +78,49 @@ template <typename Action> QStringList messageFrom(const Action& action)
         texts << box->text() << box->informativeText();
     });
     return texts;
+}
+
+// Every text that a form shows: its title, the texts of its actions,
+// buttons, labels, menus and tabs, and the actions' shortcuts.
+QStringList formTexts(const QWidget* form)
+{
+    QStringList texts{form->windowTitle()};
+    for (const QAction* action : form->findChildren<QAction*>()) {
+        texts << action->text() << action->shortcut().toString();
+    }
+    for (const QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+        texts << button->text();
+    }
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    for (const QTabWidget* tabs : form->findChildren<QTabWidget*>()) {
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            texts << tabs->tabText(tab);
+        }
+    }
+    return texts;
+}
+
+QList<QKeySequence> shortcutsOf(const QWidget* form)
+{
+    QList<QKeySequence> shortcuts;
+    for (const QAction* action : form->findChildren<QAction*>()) {
+        shortcuts << action->shortcut();
+    }
+    return shortcuts;
+}
+
+// The window's About box, the only one while one window exists.
+AboutBox* aboutBox()
+{
+    AboutBox* found = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<AboutBox*>(widget)) {
+            found = box;
+        }
+    }
+    return found;
 }
 
 QString runTool(const QString& program, const QStringList& arguments)
@@ -337,6 +382,68 @@ private slots:
             QCOMPARE(runTool("pdftotext", {pdf, "-"}).simplified().split(u' '), printed);
             // Printed with its formatting: the bold word in a bold font.
             QVERIFY(runTool("pdffonts", {pdf}).contains("Bold"));
+        }
+    }
+
+    void russianSwitchesBothWays()
+    {
+        Window window;
+        AboutBox* about = aboutBox();
+        const QStringList english = formTexts(&window) + formTexts(about);
+        const QList<QKeySequence> shortcuts = shortcutsOf(&window);
+        {
+            const kestrano::Translations russian({u"ru"_s});
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            // Switched while open, the forms say what they say when built in Russian.
+            const Window started;
+            const AboutBox startedAbout;
+            QCOMPARE(formTexts(&window) + formTexts(about),
+                     formTexts(&started) + formTexts(&startedAbout));
+            QCOMPARE(window.transcribe->text(), u"Транскрибировать!"_s);
+            QCOMPARE(about->windowTitle(), u"О программе Kestrano"_s);
+            QCOMPARE(shortcutsOf(&window), shortcuts);
+
+            QVERIFY(QFile::remove(americanFile));
+            const QString warning = messageFrom([&] { window.transcribe->click(); }).value(0);
+            QVERIFY2(
+                warning.startsWith(u"Не удалось прочитать словарь произношения «"_s + americanFile),
+                qPrintable(warning));
+            // Qt's own dialogs speak Russian too; asking for a selection does not.
+            handleModal([&] { window.trigger(u"actionPrint"_s); },
+                        [](QDialog* dialog) {
+                            QCOMPARE(dialog->windowTitle(), u"Печать документа"_s);
+                            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+                            QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(),
+                                     u"Отмена"_s);
+                        });
+            QCOMPARE(messageFrom([&] { window.trigger(u"actionSpeak"_s); }).value(0),
+                     u"Select some text first."_s);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(formTexts(&window) + formTexts(about), english);
+    }
+
+    // Translated labels are longer; none may be cut off at the start-up size.
+    void optionsFitInEveryLanguage()
+    {
+        QList<QStringList> languages{{}};
+        for (const QString& file : QDir(u":/translations"_s).entryList()) {
+            languages << QStringList{file.section(u'_', 1).section(u'.', 0, 0)};
+        }
+        QVERIFY(languages.contains(QStringList{u"ru"_s}));
+        for (const QStringList& language : languages) {
+            const kestrano::Translations translations(language);
+            QCOMPARE(translations.language() == QLocale::English, language.isEmpty());
+            Window window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCOMPARE(window.size(), QSize(993, 605));
+            const QAbstractButton* labelled[] = {window.includeText, window.british,
+                                                 window.american, window.transliterate,
+                                                 window.transcribe};
+            for (const QAbstractButton* button : labelled) {
+                QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+            }
         }
     }
 

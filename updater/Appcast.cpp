@@ -14,11 +14,6 @@ namespace kestrano::updater {
 
 namespace {
 
-QString translate(const char* text)
-{
-    return QCoreApplication::translate("kestrano::updater", text);
-}
-
 // A feed decides what the user's browser opens, so only web addresses are
 // taken from it: a file: or other local address could start anything.
 QUrl webAddress(const QString& text)
@@ -137,8 +132,9 @@ Appcast parseAppcast(const QByteArray& feed)
     bool sawChannel = false;
     if (xml.readNextStartElement()) {
         if (xml.name() != QLatin1String("rss")) {
-            appcast.error =
-                translate("it is not an RSS feed but a <%1> document").arg(xml.name().toString());
+            appcast.error = QCoreApplication::translate("kestrano::updater",
+                                                        "it is not an RSS feed but a <%1> document")
+                                .arg(xml.name().toString());
             return appcast;
         }
         while (xml.readNextStartElement()) {
@@ -155,13 +151,13 @@ Appcast parseAppcast(const QByteArray& feed)
         xml.readNext();
     }
     if (xml.hasError()) {
-        appcast.error = translate("%1 (line %2, column %3)")
+        appcast.error = QCoreApplication::translate("kestrano::updater", "%1 (line %2, column %3)")
                             .arg(xml.errorString())
                             .arg(xml.lineNumber())
                             .arg(xml.columnNumber());
         appcast.items.clear();
     } else if (!sawChannel) {
-        appcast.error = translate("it has no channel");
+        appcast.error = QCoreApplication::translate("kestrano::updater", "it has no channel");
     }
     return appcast;
 }
@@ -213,11 +209,14 @@ UpdateCheckResult evaluateAppcast(const QByteArray& feed, const QString& current
     result.currentVersion = currentVersion;
     const Appcast appcast = parseAppcast(feed);
     if (!appcast.error.isEmpty()) {
-        result.failure = translate("The update feed could not be read: %1.").arg(appcast.error);
+        result.failure = QCoreApplication::translate("kestrano::updater",
+                                                     "The update feed could not be read: %1.")
+                             .arg(appcast.error);
         return result;
     }
     if (appcast.items.isEmpty()) {
-        result.failure = translate("The update feed lists no release with a version number.");
+        result.failure = QCoreApplication::translate(
+            "kestrano::updater", "The update feed lists no release with a version number.");
         return result;
     }
 

@@ -326,6 +326,18 @@ p, li { white-space: pre-wrap; }
         <source>The update feed could not be downloaded: %1.</source>
         <translation>Не удалось загрузить ленту обновлений: %1.</translation>
     </message>
+    <message>
+        <source>The update server did not send the whole feed within a second.</source>
+        <translation>Сервер обновлений не передал ленту целиком в течение секунды.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the whole feed within %1 seconds.</source>
+        <translation>Сервер обновлений не передал ленту целиком в течение %1 с.</translation>
+    </message>
+    <message>
+        <source>The update feed is too large (over %1).</source>
+        <translation>Лента обновлений слишком велика (больше %1).</translation>
+    </message>
 </context>
 <context>
     <name>kestrano::updater::UpdateDialog</name>

@@ -6,15 +6,14 @@
 #include "MainWindow.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     // Lets the desktop match the windows to the installed launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kestrano"));
-    kestrano::enterInstalledDataFolder(QDir(QCoreApplication::applicationDirPath())
-                                           .filePath(QStringLiteral(KESTRANO_DATA_FROM_BIN)));
+    kestrano::enterInstalledDataFolder(
+        kestrano::installedDataParent(QCoreApplication::applicationDirPath()));
     MainWindow window;
     window.show();
     return application.exec();

@@ -81,6 +81,8 @@ std::string usageText()
            "/usr/share/kestrano/data/). --dictionary FILE is read as given, relative to\n"
            "the working directory.\n"
            "\n"
-           "Exit status: 0 on success, 1 when a file cannot be read or is not UTF-8,\n"
-           "2 for bad options.\n";
+           "Exit status:\n"
+           "  0  success\n"
+           "  1  a file cannot be read, is not UTF-8, or no dictionary was found\n"
+           "  2  bad options\n";
 }

@@ -8,6 +8,7 @@
 #include "PronunciationDictionary.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 QString runningProgramFolder(const char* argv0)
@@ -40,20 +41,20 @@ std::string notFoundMessage(const QString& dictionaryPath, const QString& instal
 
 std::string loadChosenDictionary(const CommandLine& line, const QString& installedDataParent)
 {
-    const QString relative = QString::fromStdString(line.dictionaryPath);
-    QString path = relative;
+    // A named file keeps its bytes: a file name need not be valid UTF-8.
+    std::string path = line.dictionaryPath;
     if (!line.dictionaryNamed) {
+        const QString relative = QString::fromStdString(line.dictionaryPath);
         const QString folder = kestrano::dataFolderFor({relative}, installedDataParent);
         if (!folder.isEmpty()) {
-            path = QDir(folder).filePath(relative);
+            path = QFile::encodeName(QDir(folder).filePath(relative)).toStdString();
+        }
+        if (!QFileInfo::exists(QFile::decodeName(path.c_str()))) {
+            return notFoundMessage(relative, installedDataParent);
         }
     }
-    const kestrano::DictionaryLoadResult loaded = kestrano::loadDictionary(path.toStdString());
-    if (loaded) {
-        return {};
+    if (const kestrano::DictionaryLoadResult loaded = kestrano::loadDictionary(path); !loaded) {
+        return "cannot read dictionary '" + path + "': " + loaded.reason;
     }
-    if (!line.dictionaryNamed && !QFileInfo::exists(path)) {
-        return notFoundMessage(relative, installedDataParent);
-    }
-    return "cannot read dictionary '" + path.toStdString() + "': " + loaded.reason;
+    return {};
 }

@@ -11,34 +11,42 @@
 
 namespace kestrano {
 
-namespace {
-
-const char* const dictionaryPaths[] = {britishDictionaryPath, americanDictionaryPath};
-
-bool holdsADictionary(const QDir& folder)
+QString installedDataParent(const QString& programFolder)
 {
-    for (const char* path : dictionaryPaths) {
-        if (QFileInfo::exists(folder.filePath(QString::fromLatin1(path)))) {
-            return true;
-        }
-    }
-    return false;
+    return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(KESTRANO_DATA_FROM_BIN)));
 }
 
-} // namespace
+QStringList dataFolderCandidates(const QString& installedDataParent)
+{
+    QStringList folders{QDir::currentPath()};
+    if (!installedDataParent.isEmpty()) {
+        folders += QDir(installedDataParent).absolutePath();
+    }
+    return folders;
+}
+
+QString dataFolderFor(const QStringList& dictionaryPaths, const QString& installedDataParent)
+{
+    const QStringList folders = dataFolderCandidates(installedDataParent);
+    const QDir working(folders.first());
+    for (const QString& path : dictionaryPaths) {
+        if (QFileInfo::exists(working.filePath(path))) {
+            return {};
+        }
+    }
+    if (folders.size() < 2 ||
+        !QFileInfo(QDir(folders[1]).filePath(QStringLiteral("data"))).isDir()) {
+        return {};
+    }
+    return folders[1];
+}
 
 bool enterInstalledDataFolder(const QString& installedDataParent)
 {
-    if (installedDataParent.isEmpty() || holdsADictionary(QDir::current())) {
-        return false;
-    }
-    const QDir installed(installedDataParent);
-    // Even without dictionaries the installed folder is the right place: a
-    // missing dictionary is then reported where it belongs.
-    if (!QFileInfo(installed.filePath(QStringLiteral("data"))).isDir()) {
-        return false;
-    }
-    return QDir::setCurrent(installed.absolutePath());
+    const QString folder = dataFolderFor(
+        {QString::fromLatin1(britishDictionaryPath), QString::fromLatin1(americanDictionaryPath)},
+        installedDataParent);
+    return !folder.isEmpty() && QDir::setCurrent(folder);
 }
 
 } // namespace kestrano

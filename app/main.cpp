@@ -7,7 +7,6 @@
 #include "Translations.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLocale>
 
 int main(int argc, char* argv[])
@@ -15,8 +14,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     // Lets the desktop match the windows to the installed launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kestrano"));
-    kestrano::enterInstalledDataFolder(QDir(QCoreApplication::applicationDirPath())
-                                           .filePath(QStringLiteral(KESTRANO_DATA_FROM_BIN)));
+    kestrano::enterInstalledDataFolder(
+        kestrano::installedDataParent(QCoreApplication::applicationDirPath()));
     // Before the window exists, so that it is built in the user's language.
     const kestrano::Translations translations(QLocale::system().uiLanguages());
     MainWindow window;

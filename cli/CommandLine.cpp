@@ -46,6 +46,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         }
     }
     line.dictionaryPath = explicitDictionary.value_or(varietyPath);
+    line.dictionaryNamed = explicitDictionary.has_value();
     if (line.inputs.empty()) {
         line.inputs.push_back("-");
     }
@@ -54,12 +55,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 
 std::string usageText()
 {
-    return "Usage: kestrano-cli [--british | --american] [--dictionary FILE] [--no-original]\n"
-           "                    [--cyrillic] [--text] [FILE ...]\n"
-           "\n"
+    return "Usage: kestrano-cli [OPTION]... [FILE]...\n"
            "Transcribes English text into IPA, one paragraph per sentence, and writes the\n"
            "HTML document of the Transcribe button to standard output in UTF-8.\n"
            "\n"
+           "Options:\n"
            "  --american         American pronunciation (default):\n"
            "                     data/american_transcription-abridged.txt\n"
            "  --british          British pronunciation: data/lexora_eng_transcription.txt\n"
@@ -72,7 +72,17 @@ std::string usageText()
            "      --version      show the version\n"
            "\n"
            "FILEs are read as UTF-8 and joined in order; with no FILE, or where FILE is -,\n"
-           "standard input is read. Dictionary paths are relative to the working directory.\n"
-           "Exit status: 0 on success, 1 when a file cannot be read or is not UTF-8,\n"
-           "2 for bad options.\n";
+           "standard input is read. The line feed that ends the whole input ends its last\n"
+           "line and is not an empty sentence; a blank line inside the input still gives\n"
+           "its paragraph, as in the window.\n"
+           "\n"
+           "The variety's file is read from data/ in the working directory when it is\n"
+           "there, and otherwise from the installed dictionaries (for the Debian package\n"
+           "/usr/share/kestrano/data/). --dictionary FILE is read as given, relative to\n"
+           "the working directory.\n"
+           "\n"
+           "Exit status:\n"
+           "  0  success\n"
+           "  1  a file cannot be read, is not UTF-8, or no dictionary was found\n"
+           "  2  bad options\n";
 }

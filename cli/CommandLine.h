@@ -12,6 +12,7 @@
 struct CommandLine
 {
     std::string dictionaryPath = kestrano::americanDictionaryPath;
+    bool dictionaryNamed = false; // by --dictionary: read as given, never looked for
     bool includeOriginalText = true;
     bool transliterate = false;
     bool plainText = false;

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CommandLine.h"
+#include "DataFolder.h"
+#include "DictionaryLocation.h"
 #include "InputText.h"
 #include "TranscriptionDocument.h"
 
@@ -67,9 +69,17 @@ int main(int argc, char* argv[])
         }
         inputText += input.text;
     }
+    // A file's last line ends with a line feed like every other; it does not
+    // begin an empty one, so it must not make an empty sentence. A blank line
+    // inside the text is still one.
+    if (inputText.endsWith(u'\n')) {
+        inputText.chop(1);
+    }
 
-    if (const auto loaded = kestrano::loadDictionary(line.dictionaryPath); !loaded) {
-        return fail("cannot read dictionary '" + line.dictionaryPath + "': " + loaded.reason);
+    const std::string dictionaryError =
+        loadChosenDictionary(line, kestrano::installedDataParent(runningProgramFolder(argv[0])));
+    if (!dictionaryError.empty()) {
+        return fail(dictionaryError);
     }
 
     const QString output =

@@ -36,6 +36,10 @@ private slots:
         // The number that the update check compares is the one shown here.
         QCOMPARE(box->findChild<QLabel*>("label_2")->text(),
                  QStringLiteral("Version " KESTRANO_VERSION));
+        // The rights notice is read whole at that fixed size, not cut off.
+        const auto* notice = box->findChild<QLabel*>("label_3");
+        QVERIFY2(notice->heightForWidth(notice->width()) <= notice->height(),
+                 qPrintable(notice->text()));
         // Asking for another size changes nothing.
         box->resize(400, 300);
         QCOMPARE(box->size(), QSize(245, 201));

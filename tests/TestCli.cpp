@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -119,6 +120,7 @@ TEST_F(CliProcess, WritesTheDocumentTheWindowComposes)
               composed(QString::fromUtf8("Hello world.\nCheese\u2019s"), entries, {true, false}));
     EXPECT_EQ(run({"--dictionary", "dict.txt", "--no-original", "--cyrillic"}, "cheese").out,
               composed("cheese", entries, {false, true}));
+    EXPECT_EQ(run({"--dictionary", "dict.txt"}, "Hello.\n").out, composed("Hello.", entries, {}));
     // The variety's file is read relative to the working directory.
     EXPECT_EQ(run({}, "the car").out, composed("the car", american, {}));
     EXPECT_EQ(run({"--british"}, "the car").out, composed("the car", british, {}));
@@ -126,13 +128,14 @@ TEST_F(CliProcess, WritesTheDocumentTheWindowComposes)
 
 TEST_F(CliProcess, PlainTextOfFilesJoinedAsPasted)
 {
-    // A CR ending one file and an LF starting the next are two line breaks.
+    // A CR ending one file and an LF starting the next are two line breaks;
+    // the line feed that ends the input makes no sentence.
     write("one.txt", "hello\r");
     write("two.txt", "\nworld\r\n");
     EXPECT_EQ(
         run({"--dictionary", "dict.txt", "--text", "--no-original", "one.txt", "two.txt"}).out,
         QByteArray("/h\xC9\x99\xCB\x88l\xC9\x99\xCA\x8A/\n\n/()/\n\n"
-                   "/w\xC9\x9C\xCB\x90ld/\n\n/()/\n"));
+                   "/w\xC9\x9C\xCB\x90ld/\n"));
     EXPECT_EQ(
         QString::fromUtf8(
             run({"--dictionary", "dict.txt", "--text", "--cyrillic"}, "  Cheese!  Hello").out),
@@ -146,6 +149,21 @@ TEST_F(CliProcess, ReportsUnreadableFiles)
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err,
               "kestrano-cli: cannot read dictionary 'missing.txt': No such file or directory\n");
+
+    // Without its own American file the working directory gives way to the
+    // installed data, which a build tree does not have.
+    QFile::remove(dir_.filePath("data/american_transcription-abridged.txt"));
+    result = run({}, "hello");
+    EXPECT_EQ(result.exitCode, 1);
+    const QString installed =
+        QDir::cleanPath(QFileInfo(KESTRANO_CLI_PATH).absolutePath() + "/" KESTRANO_DATA_FROM_BIN);
+    EXPECT_EQ(QString::fromUtf8(result.err),
+              "kestrano-cli: cannot find dictionary 'data/american_transcription-abridged.txt', "
+              "looked for " +
+                  QFileInfo(dir_.path()).canonicalFilePath() +
+                  "/data/american_transcription-abridged.txt and " + installed +
+                  "/data/american_transcription-abridged.txt; "
+                  "name a dictionary file with --dictionary FILE\n");
 
     result = run({"--dictionary", "dict.txt", "dict.txt", "nowhere.txt"});
     EXPECT_EQ(result.exitCode, 1);

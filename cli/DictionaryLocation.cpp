@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "DictionaryLocation.h"
+
+#include "DataFolder.h"
+#include "PronunciationDictionary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QString runningProgramFolder(const char* argv0)
+{
+    // Linux names the program's own file here even when it was found by PATH.
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    if (self.isSymLink()) {
+        return QFileInfo(self.symLinkTarget()).absolutePath();
+    }
+    return QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
+}
+
+namespace {
+
+std::string notFoundMessage(const QString& dictionaryPath, const QString& installedDataParent)
+{
+    QStringList places;
+    for (const QString& folder : kestrano::dataFolderCandidates(installedDataParent)) {
+        places += QDir(folder).filePath(dictionaryPath);
+    }
+    const QString last = places.takeLast();
+    const QString looked = places.isEmpty()
+                               ? last
+                               : places.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return "cannot find dictionary '" + dictionaryPath.toStdString() + "', looked for " +
+           looked.toStdString() + "; name a dictionary file with --dictionary FILE";
+}
+
+} // namespace
+
+std::string loadChosenDictionary(const CommandLine& line, const QString& installedDataParent)
+{
+    // A named file keeps its bytes: a file name need not be valid UTF-8.
+    std::string path = line.dictionaryPath;
+    if (!line.dictionaryNamed) {
+        const QString relative = QString::fromStdString(line.dictionaryPath);
+        const QString folder = kestrano::dataFolderFor({relative}, installedDataParent);
+        if (!folder.isEmpty()) {
+            path = QFile::encodeName(QDir(folder).filePath(relative)).toStdString();
+        }
+        if (!QFileInfo::exists(QFile::decodeName(path.c_str()))) {
+            return notFoundMessage(relative, installedDataParent);
+        }
+    }
+    if (const kestrano::DictionaryLoadResult loaded = kestrano::loadDictionary(path); !loaded) {
+        return "cannot read dictionary '" + path + "': " + loaded.reason;
+    }
+    return {};
+}

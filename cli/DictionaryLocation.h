@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "CommandLine.h"
+
+#include <QString>
+
+#include <string>
+
+// The folder of the running program, as QCoreApplication::applicationDirPath
+// gives it, without an application object: that would switch the C library
+// to the user's locale and change the tool's messages and number formats.
+QString runningProgramFolder(const char* argv0);
+
+// Loads the dictionary that the command line asks for. A file named with
+// --dictionary is read as given, relative to the working directory. A
+// variety's file is read by the window's rule: from data/ in the working
+// directory when it is there, else from the installed data/ under
+// `installedDataParent`. Returns the message for standard error, or an empty
+// string once the dictionary is loaded.
+std::string loadChosenDictionary(const CommandLine& line, const QString& installedDataParent);

@@ -4,9 +4,12 @@
 
 #include "AboutBox.h"
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include <QtTest>
 #include <QtWidgets>
+
+using namespace Qt::StringLiterals;
 
 class TestAboutBox : public QObject
 {
@@ -36,10 +39,16 @@ private slots:
         // The number that the update check compares is the one shown here.
         QCOMPARE(box->findChild<QLabel*>("label_2")->text(),
                  QStringLiteral("Version " KESTRANO_VERSION));
-        // The rights notice is read whole at that fixed size, not cut off.
+        // The rights notice is read whole at that fixed size, not cut off, in
+        // every language the program speaks.
         const auto* notice = box->findChild<QLabel*>("label_3");
-        QVERIFY2(notice->heightForWidth(notice->width()) <= notice->height(),
-                 qPrintable(notice->text()));
+        for (const QString& language : {u"en"_s, u"ru"_s}) {
+            const kestrano::Translations translations({language});
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            QCOMPARE(notice->text().contains(u"версии"_s), language == u"ru"_s);
+            QVERIFY2(notice->heightForWidth(notice->width()) <= notice->height(),
+                     qPrintable(notice->text()));
+        }
         // Asking for another size changes nothing.
         box->resize(400, 300);
         QCOMPARE(box->size(), QSize(245, 201));

@@ -4,7 +4,9 @@
 
 #include "CommandLine.h"
 #include "InputText.h"
+#include "JsonOutput.h"
 #include "TranscriptionDocument.h"
+#include "WordListOutput.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -65,6 +67,9 @@ int main(int argc, char* argv[])
         if (!input.error.empty()) {
             return fail(input.error);
         }
+        if (line.wordList && !inputText.isEmpty() && !inputText.endsWith(u'\n')) {
+            inputText += u'\n'; // an entry never runs on into the next file
+        }
         inputText += input.text;
     }
 
@@ -73,9 +78,11 @@ int main(int argc, char* argv[])
     }
 
     const QString output =
-        line.plainText ? composePlainText(inputText, line.includeOriginalText, line.transliterate)
-                       : composeTranscriptionDocument(
-                             inputText, {line.includeOriginalText, line.transliterate});
+        line.json ? composeJson(inputText, line.dictionaryPath, line.variety, line.transliterate)
+        : line.wordList  ? composeWordList(inputText, line.transliterate)
+        : line.plainText ? composePlainText(inputText, line.includeOriginalText, line.transliterate)
+                         : composeTranscriptionDocument(
+                               inputText, {line.includeOriginalText, line.transliterate});
     const QByteArray bytes = output.toUtf8();
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
             static_cast<std::size_t>(bytes.size()) ||

@@ -7,6 +7,11 @@
 #include "CyrillicTransliteration.h"
 #include "TranscribedSentences.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <utility>
+
 namespace {
 
 QString unicodeEscape(char16_t unit)
@@ -47,33 +52,21 @@ QString wordObject(const kestrano::WordTranscription& word, bool transliterate)
 
 QString jsonString(QStringView text)
 {
+    // The characters that JSON escapes with a letter rather than \u.
+    static constexpr std::pair<char16_t, std::u16string_view> shortEscapes[] = {
+        {u'"', u"\\\""}, {u'\\', u"\\\\"}, {u'\n', u"\\n"}, {u'\r', u"\\r"}, {u'\t', u"\\t"}};
     QString quoted;
     quoted.reserve(text.size() + 2);
     quoted += u'"';
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i].unicode();
-        switch (unit) {
-        case u'"':
-            quoted += u"\\\"";
-            continue;
-        case u'\\':
-            quoted += u"\\\\";
-            continue;
-        case u'\n':
-            quoted += u"\\n";
-            continue;
-        case u'\r':
-            quoted += u"\\r";
-            continue;
-        case u'\t':
-            quoted += u"\\t";
-            continue;
-        default:
-            break;
-        }
+        const auto escape = std::find_if(std::begin(shortEscapes), std::end(shortEscapes),
+                                         [unit](const auto& row) { return row.first == unit; });
         const bool pair =
             QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        if (pair) {
+        if (escape != std::end(shortEscapes)) {
+            quoted += escape->second;
+        } else if (pair) {
             quoted += text[i];
             quoted += text[++i];
         } else if (unit < 0x20 || QChar::isSurrogate(unit)) {

@@ -6,6 +6,25 @@
 
 #include <optional>
 
+namespace {
+
+// Options that each make sense alone but not together.
+std::string conflictingOptions(const CommandLine& line)
+{
+    if (line.plainText + line.json + line.wordList > 1) {
+        return "choose one of --text, --json and --words";
+    }
+    if (!line.includeOriginalText && line.json) {
+        return "--no-original does not go with --json, which always holds the original text";
+    }
+    if (!line.includeOriginalText && line.wordList) {
+        return "--no-original does not go with --words, whose lines start with their entry";
+    }
+    return {};
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine line;
@@ -28,6 +47,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             line.transliterate = true;
         } else if (argument == "--text") {
             line.plainText = true;
+        } else if (argument == "--json") {
+            line.json = true;
+        } else if (argument == "--words") {
+            line.wordList = true;
         } else if (argument == "--help" || argument == "-h") {
             line.showHelp = true;
         } else if (argument == "--version") {
@@ -47,6 +70,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
     }
     line.dictionaryPath = explicitDictionary.value_or(varietyPath);
     line.dictionaryNamed = explicitDictionary.has_value();
+    line.variety = explicitDictionary                               ? ""
+                   : varietyPath == kestrano::britishDictionaryPath ? "british"
+                                                                    : "american";
+    line.error = conflictingOptions(line);
     if (line.inputs.empty()) {
         line.inputs.push_back("-");
     }
@@ -68,6 +95,12 @@ std::string usageText()
            "  --cyrillic         write the transcriptions in Cyrillic letters\n"
            "  --text             plain text: each sentence on one line, its\n"
            "                     transcription on the next, a blank line between\n"
+           "  --json             JSON: the dictionary used and every sentence with its\n"
+           "                     transcription and words (each word's code, IPA and\n"
+           "                     whether it came from the dictionary, from a stem and\n"
+           "                     suffix, or was not found)\n"
+           "  --words            word list: each input line is an entry; writes the\n"
+           "                     entry, a TAB and its transcription, one line each\n"
            "  -h, --help         show this help\n"
            "      --version      show the version\n"
            "\n"

@@ -16,6 +16,9 @@ struct CommandLine
     bool includeOriginalText = true;
     bool transliterate = false;
     bool plainText = false;
+    bool json = false;
+    bool wordList = false;
+    std::string variety = "american"; // "british", or empty when --dictionary names the file
     bool showHelp = false;
     bool showVersion = false;
     std::vector<std::string> inputs; // "-" is standard input

@@ -39,7 +39,7 @@ std::string notFoundMessage(const QString& dictionaryPath, const QString& instal
 
 } // namespace
 
-std::string loadChosenDictionary(const CommandLine& line, const QString& installedDataParent)
+ChosenDictionary loadChosenDictionary(const CommandLine& line, const QString& installedDataParent)
 {
     // A named file keeps its bytes: a file name need not be valid UTF-8.
     std::string path = line.dictionaryPath;
@@ -50,11 +50,11 @@ std::string loadChosenDictionary(const CommandLine& line, const QString& install
             path = QFile::encodeName(QDir(folder).filePath(relative)).toStdString();
         }
         if (!QFileInfo::exists(QFile::decodeName(path.c_str()))) {
-            return notFoundMessage(relative, installedDataParent);
+            return {path, notFoundMessage(relative, installedDataParent)};
         }
     }
     if (const kestrano::DictionaryLoadResult loaded = kestrano::loadDictionary(path); !loaded) {
-        return "cannot read dictionary '" + path + "': " + loaded.reason;
+        return {path, "cannot read dictionary '" + path + "': " + loaded.reason};
     }
-    return {};
+    return {path, {}};
 }

@@ -19,6 +19,10 @@ QString runningProgramFolder(const char* argv0);
 // --dictionary is read as given, relative to the working directory. A
 // variety's file is read by the window's rule: from data/ in the working
 // directory when it is there, else from the installed data/ under
-// `installedDataParent`. Returns the message for standard error, or an empty
-// string once the dictionary is loaded.
-std::string loadChosenDictionary(const CommandLine& line, const QString& installedDataParent);
+// `installedDataParent`.
+struct ChosenDictionary
+{
+    std::string path;  // the file that was read
+    std::string error; // the message for standard error; empty once loaded
+};
+ChosenDictionary loadChosenDictionary(const CommandLine& line, const QString& installedDataParent);

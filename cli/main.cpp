@@ -6,7 +6,9 @@
 #include "DataFolder.h"
 #include "DictionaryLocation.h"
 #include "InputText.h"
+#include "JsonOutput.h"
 #include "TranscriptionDocument.h"
+#include "WordListOutput.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -67,6 +69,9 @@ int main(int argc, char* argv[])
         if (!input.error.empty()) {
             return fail(input.error);
         }
+        if (line.wordList && !inputText.isEmpty() && !inputText.endsWith(u'\n')) {
+            inputText += u'\n'; // an entry never runs on into the next file
+        }
         inputText += input.text;
     }
     // A file's last line ends with a line feed like every other; it does not
@@ -76,16 +81,18 @@ int main(int argc, char* argv[])
         inputText.chop(1);
     }
 
-    const std::string dictionaryError =
+    const ChosenDictionary dictionary =
         loadChosenDictionary(line, kestrano::installedDataParent(runningProgramFolder(argv[0])));
-    if (!dictionaryError.empty()) {
-        return fail(dictionaryError);
+    if (!dictionary.error.empty()) {
+        return fail(dictionary.error);
     }
 
     const QString output =
-        line.plainText ? composePlainText(inputText, line.includeOriginalText, line.transliterate)
-                       : composeTranscriptionDocument(
-                             inputText, {line.includeOriginalText, line.transliterate});
+        line.json        ? composeJson(inputText, dictionary.path, line.variety, line.transliterate)
+        : line.wordList  ? composeWordList(inputText, line.transliterate)
+        : line.plainText ? composePlainText(inputText, line.includeOriginalText, line.transliterate)
+                         : composeTranscriptionDocument(
+                               inputText, {line.includeOriginalText, line.transliterate});
     const QByteArray bytes = output.toUtf8();
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
             static_cast<std::size_t>(bytes.size()) ||

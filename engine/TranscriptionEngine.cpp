@@ -71,23 +71,125 @@ bool takesLinkingR(std::u16string_view part, const std::u16string* word)
            part.ends_with(u"Iq") || part.ends_with(u"uq");
 }
 
+// What the context rules work on: a word's code, or one piece of a code that
+// holds "_", which the rules and the IPA treat as a word of its own.
+struct CodePart
+{
+    std::u16string* code;
+    std::size_t word; // the word whose code it is, or holds a piece of
+};
+
+// The weak-vowel and linking-r rules across the parts. For the linking r's
+// last-letter test part i is matched with word i, as in the joined code
+// string, so a part past the last word has no word to end in "r".
+void applyContextRules(const std::vector<CodePart>& parts, const std::vector<std::u16string>& words)
+{
+    // The length of the parts joined by "_". Very short sentences skip the
+    // rules but are still rendered part by part, so that two short words
+    // never run together.
+    std::size_t joinedLength = parts.size() - 1;
+    for (const CodePart& part : parts) {
+        joinedLength += part.code->size();
+    }
+    if (joinedLength < 5) {
+        return;
+    }
+    const std::size_t count = parts.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        std::u16string& part = *parts[i].code;
+        if (part.starts_with(u'(')) {
+            continue;
+        }
+        const bool last = i + 1 == count;
+        const LetterClass next = last ? LetterClass::NoClass : nextLetterClass(*parts[i + 1].code);
+        if (part == u"DJ" || part == u"tu") {
+            if (!last && isConsonant(next)) {
+                part[1] = u'q';
+            }
+            continue;
+        }
+        const std::u16string* word = i < words.size() ? &words[i] : nullptr;
+        if (!last && next == LetterClass::Vowel && takesLinkingR(part, word)) {
+            part += u'r';
+            part = replaceAll(std::move(part), u"rr", u"r");
+        }
+    }
+}
+
+// A not-found form stands as it is; every other code becomes IPA.
+void appendRendered(std::u16string& out, std::u16string_view code)
+{
+    if (code.starts_with(u'(')) {
+        out += code;
+    } else {
+        appendIpa(out, code);
+    }
+}
+
 } // namespace
 
 std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) const
 {
+    return joinTranscription(transcribeWords(std::move(sentence)));
+}
+
+std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16string sentence) const
+{
     std::vector<std::u16string> words;
     splitOn(words, normalizeSentence(std::move(sentence)), u' ');
-    std::u16string joinedCodes;
-    for (const std::u16string& word : words) {
-        joinedCodes += transcribeWord(word);
-        joinedCodes += wordSeparator;
+    std::vector<WordTranscription> entries(words.size());
+    std::size_t partCount = 0;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        entries[i].code = lookUpWord(words[i], entries[i]);
+        partCount += 1 + static_cast<std::size_t>(std::count(entries[i].code.begin(),
+                                                             entries[i].code.end(), wordSeparator));
     }
-    joinedCodes.pop_back();
 
-    std::u16string result = u"/";
-    result += applySentenceRules(std::move(words), std::move(joinedCodes));
-    result += u'/';
-    return result;
+    // The rules edit the codes in place; only codes that hold "_" are cut
+    // into pieces. A code with k of them gives k + 1 <= 2k pieces, so
+    // `pieces` never grows, and the parts can point into it.
+    std::vector<CodePart> parts;
+    parts.reserve(partCount);
+    std::vector<std::u16string> pieces;
+    pieces.reserve(2 * (partCount - words.size()));
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::u16string& code = entries[i].code;
+        if (code.find(wordSeparator) == std::u16string::npos) {
+            parts.push_back({&code, i});
+            continue;
+        }
+        std::vector<std::u16string> split;
+        splitOn(split, code, wordSeparator);
+        for (std::u16string& piece : split) {
+            parts.push_back({&pieces.emplace_back(std::move(piece)), i});
+        }
+    }
+    applyContextRules(parts, words);
+
+    // Each word gets its parts back, joined by spaces in the IPA as the
+    // sentence shows them, and by "_" in the code.
+    std::size_t previous = words.size();
+    for (const CodePart& part : parts) {
+        WordTranscription& entry = entries[part.word];
+        const bool first = part.word != previous;
+        if (!first) {
+            entry.ipa += u' ';
+        }
+        appendRendered(entry.ipa, *part.code);
+        if (part.code != &entry.code) {
+            if (first) {
+                entry.code.clear();
+            } else {
+                entry.code += wordSeparator;
+            }
+            entry.code += *part.code;
+        }
+        previous = part.word;
+    }
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        entries[i].word = std::move(words[i]);
+    }
+    return entries;
 }
 
 std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) const
@@ -108,43 +210,19 @@ std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) c
 std::u16string TranscriptionEngine::applySentenceRules(std::vector<std::u16string> words,
                                                        std::u16string joinedCodes) const
 {
-    std::vector<std::u16string> parts;
-    const std::size_t count = splitOn(parts, joinedCodes, wordSeparator);
-
-    // Very short sentences skip the context rules but are still joined word
-    // by word below, so that two short words never run together.
-    if (joinedCodes.size() >= 5) {
-        for (std::size_t i = 0; i < count; ++i) {
-            std::u16string& part = parts[i];
-            if (part.starts_with(u'(')) {
-                continue;
-            }
-            const bool last = i + 1 == count;
-            const LetterClass next = last ? LetterClass::NoClass : nextLetterClass(parts[i + 1]);
-            if (part == u"DJ" || part == u"tu") {
-                if (!last && isConsonant(next)) {
-                    part[1] = u'q';
-                }
-                continue;
-            }
-            // Codes holding "_" would give more parts than words; such a part
-            // has no word of its own to end in "r".
-            const std::u16string* word = i < words.size() ? &words[i] : nullptr;
-            if (!last && next == LetterClass::Vowel && takesLinkingR(part, word)) {
-                part += u'r';
-                part = replaceAll(std::move(part), u"rr", u"r");
-            }
-        }
+    std::vector<std::u16string> pieces;
+    splitOn(pieces, joinedCodes, wordSeparator);
+    std::vector<CodePart> parts;
+    parts.reserve(pieces.size());
+    for (std::u16string& piece : pieces) {
+        parts.push_back({&piece, parts.size()});
     }
+    applyContextRules(parts, words);
 
     std::u16string result;
     result.reserve(joinedCodes.size() * 2);
-    for (const std::u16string& part : parts) {
-        if (part.starts_with(u'(')) {
-            result += part;
-        } else {
-            appendIpa(result, part);
-        }
+    for (const std::u16string& piece : pieces) {
+        appendRendered(result, piece);
         result += u' ';
     }
     result.pop_back();
@@ -163,37 +241,47 @@ bool TranscriptionEngine::isKnownWord(std::u16string word) const
 
 std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const
 {
+    WordTranscription origin;
+    return lookUpWord(word, origin);
+}
+
+std::u16string TranscriptionEngine::lookUpWord(const std::u16string& word,
+                                               WordTranscription& origin) const
+{
     // The not-found form keeps the word as typed; it is built only on failure,
     // since most words are found.
     std::u16string lowered = word;
     std::transform(lowered.begin(), lowered.end(), lowered.begin(), lowerAsciiLetter);
 
     if (auto found = dictionary_.find(lowered); found && !found->empty()) {
+        origin.source = WordSource::Dictionary;
         return std::move(*found);
     }
+    origin.source = WordSource::NotFound;
     if (lowered.size() < 3) {
         return notFoundForm(word);
     }
     if (endsWith(lowered, u"ing")) {
-        return transcribeIngForm(lowered, word);
+        return deriveIngForm(lowered, word, origin);
     }
     if (endsWith(lowered, u"est")) {
-        return transcribeWithSuffix(std::move(lowered), u"est");
+        return deriveWithSuffix(std::move(lowered), u"est", origin);
     }
     if (lowered.back() == u'd' || lowered.back() == u's') {
-        return transcribeDOrSForm(lowered, word);
+        return deriveDOrSForm(lowered, word, origin);
     }
     if (endsWith(lowered, u"er")) {
-        return transcribeWithSuffix(std::move(lowered), u"er");
+        return deriveWithSuffix(std::move(lowered), u"er", origin);
     }
     if (endsWith(lowered, u"ly")) {
-        return transcribeWithSuffix(std::move(lowered), u"ly");
+        return deriveWithSuffix(std::move(lowered), u"ly", origin);
     }
     return notFoundForm(word);
 }
 
-std::u16string TranscriptionEngine::transcribeIngForm(const std::u16string& word,
-                                                      const std::u16string& typed) const
+std::u16string TranscriptionEngine::deriveIngForm(const std::u16string& word,
+                                                  const std::u16string& typed,
+                                                  WordTranscription& origin) const
 {
     std::u16string stem = word.substr(0, word.size() - 3);
     if (lastTwoAreSame(stem)) {
@@ -201,46 +289,54 @@ std::u16string TranscriptionEngine::transcribeIngForm(const std::u16string& word
         if (!isKnownWord(stem)) {
             stem.pop_back();
         }
-        return transcribeFromStem(std::move(stem), u"ing");
+        return derive(std::move(stem), u"ing", origin);
     }
     if (std::u16string withE = stem + u'e'; isKnownWord(withE)) {
-        return transcribeFromStem(std::move(withE), u"ing");
+        return derive(std::move(withE), u"ing", origin);
     }
     if (isKnownWord(stem)) {
-        return transcribeFromStem(std::move(stem), u"ing");
+        return derive(std::move(stem), u"ing", origin);
     }
     return notFoundForm(typed);
 }
 
-std::u16string TranscriptionEngine::transcribeDOrSForm(const std::u16string& word,
-                                                       const std::u16string& typed) const
+std::u16string TranscriptionEngine::deriveDOrSForm(const std::u16string& word,
+                                                   const std::u16string& typed,
+                                                   WordTranscription& origin) const
 {
     const std::u16string suffix(1, word.back());
     std::u16string candidate = word.substr(0, word.size() - 1);
     // cats -> cat, boxes -> box, cried -> cry, stopped -> stop
     if (isKnownWord(candidate)) {
-        return transcribeFromStem(std::move(candidate), suffix);
+        return derive(std::move(candidate), suffix, origin);
     }
     candidate.pop_back();
     if (isKnownWord(candidate)) {
-        return transcribeFromStem(std::move(candidate), suffix);
+        return derive(std::move(candidate), suffix, origin);
     }
     // The word has three units or more, so one unit is still left here.
     if (candidate.back() == u'i') {
         candidate.back() = u'y';
         if (isKnownWord(candidate)) {
-            return transcribeFromStem(std::move(candidate), suffix);
+            return derive(std::move(candidate), suffix, origin);
         }
     }
     candidate.pop_back();
     if (isKnownWord(candidate)) {
-        return transcribeFromStem(std::move(candidate), suffix);
+        return derive(std::move(candidate), suffix, origin);
     }
     return notFoundForm(typed);
 }
 
 std::u16string TranscriptionEngine::transcribeWithSuffix(std::u16string word,
                                                          std::u16string suffix) const
+{
+    WordTranscription origin;
+    return deriveWithSuffix(std::move(word), std::move(suffix), origin);
+}
+
+std::u16string TranscriptionEngine::deriveWithSuffix(std::u16string word, std::u16string suffix,
+                                                     WordTranscription& origin) const
 {
     if (word.size() < suffix.size() + 2) {
         return notFoundForm(word);
@@ -251,10 +347,10 @@ std::u16string TranscriptionEngine::transcribeWithSuffix(std::u16string word,
         if (!isKnownWord(stem)) {
             stem.pop_back();
         }
-        return transcribeFromStem(std::move(stem), std::move(suffix));
+        return derive(std::move(stem), std::move(suffix), origin);
     }
     if (isKnownWord(stem)) {
-        return transcribeFromStem(std::move(stem), std::move(suffix));
+        return derive(std::move(stem), std::move(suffix), origin);
     }
     if (stem.back() == u'i') {
         stem.back() = u'y';
@@ -262,9 +358,19 @@ std::u16string TranscriptionEngine::transcribeWithSuffix(std::u16string word,
         stem += u'e';
     }
     if (isKnownWord(stem)) {
-        return transcribeFromStem(std::move(stem), std::move(suffix));
+        return derive(std::move(stem), std::move(suffix), origin);
     }
     return notFoundForm(word);
+}
+
+std::u16string TranscriptionEngine::derive(std::u16string stem, std::u16string suffix,
+                                           WordTranscription& origin) const
+{
+    std::u16string code = transcribeFromStem(stem, suffix);
+    origin.source = WordSource::Derived;
+    origin.stem = std::move(stem);
+    origin.suffix = std::move(suffix);
+    return code;
 }
 
 std::u16string TranscriptionEngine::transcribeFromStem(std::u16string stem,

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "PronunciationDictionary.h"
+#include "WordTranscription.h"
 
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ public:
 
     // "/", the IPA of the sentence's words joined by spaces, "/".
     std::u16string transcribeSentence(std::u16string sentence) const;
+
+    // The sentence's words as its transcription renders them, in order;
+    // transcribeSentence is joinTranscription of these.
+    std::vector<WordTranscription> transcribeWords(std::u16string sentence) const;
 
     // Keeps letters, digits, apostrophes and single inner spaces; "a.m." is
     // spelt out first so that it survives as a word.
@@ -56,10 +61,19 @@ public:
     std::u16string ensureStressMark(std::u16string transcription) const;
 
 private:
+    // The word's code, as transcribeWord gives it. Where the code came from
+    // goes into `origin`'s source, stem and suffix, which transcribeWords
+    // fills this way and transcribeWord drops.
+    std::u16string lookUpWord(const std::u16string& word, WordTranscription& origin) const;
+    std::u16string deriveIngForm(const std::u16string& word, const std::u16string& typed,
+                                 WordTranscription& origin) const;
+    std::u16string deriveDOrSForm(const std::u16string& word, const std::u16string& typed,
+                                  WordTranscription& origin) const;
+    std::u16string deriveWithSuffix(std::u16string word, std::u16string suffix,
+                                    WordTranscription& origin) const;
+    std::u16string derive(std::u16string stem, std::u16string suffix,
+                          WordTranscription& origin) const;
     std::u16string storedTranscription(std::u16string_view word) const;
-    std::u16string transcribeIngForm(const std::u16string& word, const std::u16string& typed) const;
-    std::u16string transcribeDOrSForm(const std::u16string& word,
-                                      const std::u16string& typed) const;
 
     const PronunciationDictionary& dictionary_;
 };

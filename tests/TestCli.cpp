@@ -4,11 +4,15 @@
 
 #include "CommandLine.h"
 #include "InputText.h"
+#include "JsonOutput.h"
 #include "TranscriptionDocument.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -108,6 +112,26 @@ TEST(ParseCommandLine, OptionsAndInputs)
     EXPECT_EQ(parseCommandLine({"--", "--british"}).inputs, std::vector<std::string>{"--british"});
     EXPECT_FALSE(parseCommandLine({"--dictionary"}).error.empty());
     EXPECT_FALSE(parseCommandLine({"-x"}).error.empty());
+    EXPECT_EQ(parseCommandLine({"--british"}).variety, "british");
+    EXPECT_EQ(parseCommandLine({"--british", "--dictionary", "x.txt"}).variety, "");
+    // Output formats exclude each other; the JSON and the word list always
+    // show the original.
+    for (const auto& conflict : {std::vector<std::string>{"--json", "--text"},
+                                 {"--words", "--json"},
+                                 {"--text", "--words"},
+                                 {"--json", "--no-original"},
+                                 {"--no-original", "--words"}}) {
+        EXPECT_FALSE(parseCommandLine(conflict).error.empty()) << conflict[0] << conflict[1];
+    }
+    EXPECT_TRUE(parseCommandLine({"--json", "--cyrillic", "--british"}).error.empty());
+}
+
+TEST(JsonString, EscapesWhatJsonRequires)
+{
+    const QString text =
+        QStringLiteral("a\"b\\c\n\t\x01\x1F/é😀") + QChar(0xD800) + "x" + QChar(0xDC00);
+    EXPECT_EQ(jsonString(text),
+              QStringLiteral("\"a\\\"b\\\\c\\n\\t\\u0001\\u001f/é😀\\ud800x\\udc00\""));
 }
 
 TEST_F(CliProcess, WritesTheDocumentTheWindowComposes)
@@ -140,6 +164,72 @@ TEST_F(CliProcess, PlainTextOfFilesJoinedAsPasted)
         QString::fromUtf8(
             run({"--dictionary", "dict.txt", "--text", "--cyrillic"}, "  Cheese!  Hello").out),
         QString::fromUtf8("Cheese!\n/ˈчи:з/\n\nHello\n/хэˈлэу/\n"));
+}
+
+TEST_F(CliProcess, JsonHoldsTheDocumentsSentencesWithTheirWords)
+{
+    const QByteArray input = "  Hello \"world\".\x01\nThe car, Xyzzy cheeses! ";
+    const QString document = QString::fromUtf8(composed(input, american, {false, false}));
+    const CliRun result = run({"--json"}, input);
+    EXPECT_EQ(result.exitCode, 0);
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(result.out, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << result.out.toStdString();
+    EXPECT_EQ(json["dictionary"], "data/american_transcription-abridged.txt");
+    EXPECT_EQ(json["variety"], "american");
+
+    // Every transcription is the document's, between the slashes, and its
+    // words' IPA joined by spaces.
+    const QJsonArray sentences = json["sentences"].toArray();
+    ASSERT_EQ(sentences.size(), 3);
+    EXPECT_EQ(sentences[0]["original"], "Hello \"world\".\x01");
+    EXPECT_EQ(sentences[2]["original"], "");
+    for (const QJsonValue sentence : sentences) {
+        const QString transcription = sentence["transcription"].toString();
+        EXPECT_TRUE(document.contains("\"transcr\">/" + transcription + "/<"))
+            << transcription.toStdString();
+        QStringList ipa;
+        for (const QJsonValue word : sentence["words"].toArray()) {
+            ipa.append(word["ipa"].toString());
+        }
+        EXPECT_EQ(ipa.join(u' '), transcription);
+    }
+    EXPECT_EQ(sentences[1]["words"][1].toObject(), (QJsonObject{{"word", "car"},
+                                                                {"code", "kRr"},
+                                                                {"ipa", "k\u0251\u02D0r"},
+                                                                {"source", "dictionary"}}));
+    EXPECT_EQ(sentences[1]["words"][2]["source"], "not-found");
+
+    const QJsonObject cyrillic =
+        QJsonDocument::fromJson(
+            run({"--json", "--cyrillic", "--dictionary", "dict.txt"}, "cheeses").out)
+            .object();
+    EXPECT_EQ(cyrillic["variety"], QJsonValue::Null);
+    EXPECT_EQ(cyrillic["sentences"][0]["transcription"], "ˈчи:зиз");
+    EXPECT_EQ(cyrillic["sentences"][0]["words"][0].toObject(), (QJsonObject{{"word", "cheeses"},
+                                                                            {"code", "'CJzIz"},
+                                                                            {"ipa", "ˈtʃiːzɪz"},
+                                                                            {"cyrillic", "ˈчи:зиз"},
+                                                                            {"source", "derived"},
+                                                                            {"stem", "cheese"},
+                                                                            {"suffix", "s"}}));
+}
+
+TEST_F(CliProcess, WordListOfFilesAndStandardInput)
+{
+    // The last entry of a file without a final line feed stays on its own.
+    write("one.txt", "hello\r\n\n  \t \nhello world  \nXyzzy");
+    write("two.txt", "cheese\n\"hello\"\tworld\n");
+    EXPECT_EQ(
+        QString::fromUtf8(run({"--dictionary", "dict.txt", "--words", "one.txt", "two.txt"}).out),
+        QString::fromUtf8("hello\thəˈləʊ\n"
+                          "hello world\thəˈləʊ wɜːld\n"
+                          "Xyzzy\t(Xyzzy)\n"
+                          "cheese\tˈtʃiːz\n"
+                          "“hello” world\thəˈləʊ wɜːld\n"));
+    EXPECT_EQ(QString::fromUtf8(
+                  run({"--dictionary", "dict.txt", "--words", "--cyrillic"}, "cheese\u2019s").out),
+              QString::fromUtf8("cheese\u2019s\tˈчи:зиз\n"));
 }
 
 TEST_F(CliProcess, ReportsUnreadableFiles)
@@ -183,4 +273,5 @@ TEST_F(CliProcess, UsageAndBadOptions)
     EXPECT_EQ(result.out, "");
     EXPECT_TRUE(result.err.contains("unknown option '--bogus'"));
     EXPECT_TRUE(result.err.contains("Usage: kestrano-cli"));
+    EXPECT_EQ(run({"--words", "--no-original"}, "hello").exitCode, 2);
 }

@@ -14,15 +14,27 @@ namespace {
 const PronunciationDictionary& words()
 {
     static const PronunciationDictionary dictionary = makeDictionary({
-        {"the", "DJ"},       {"to", "tu"},    {"cat", "'kxt"},       {"apple", "'xpl"},
-        {"ant", "\"xnt"},    {"tick", "'"},   {"each", "JC"},        {"far", "fR"},
-        {"away", "q'weI"},   {"for", "fq"},   {"ever", "'evq"},      {"sure", "Suq"},
-        {"about", "q'baut"}, {"car", "kRr"},  {"is", "Iz"},          {"m", "m"},
-        {"a", "q"},          {"b", "bJ"},     {"over", "'ou_vq_kR"}, {"hello", "hq'lqu"},
-        {"world", "wE:ld"},  {"it's", "Its"}, {"seven", "'sevn"},    {"eyem", "\"eI'em"},
-        {"now", "nau"},
+        {"the", "DJ"},       {"to", "tu"},    {"cat", "'kxt"},        {"apple", "'xpl"},
+        {"ant", "\"xnt"},    {"tick", "'"},   {"each", "JC"},         {"far", "fR"},
+        {"away", "q'weI"},   {"for", "fq"},   {"ever", "'evq"},       {"sure", "Suq"},
+        {"about", "q'baut"}, {"car", "kRr"},  {"is", "Iz"},           {"m", "m"},
+        {"a", "q"},          {"b", "bJ"},     {"over", "'ou_vq_kR"},  {"hello", "hq'lqu"},
+        {"world", "wE:ld"},  {"it's", "Its"}, {"seven", "'sevn"},     {"eyem", "\"eI'em"},
+        {"now", "nau"},      {"run", "rAn"},  {"21", "'twenti 'wAn"},
     });
     return dictionary;
+}
+
+// One word of the view as "word|code|ipa|source", with "|stem|suffix" when derived.
+std::u16string describe(const WordTranscription& word)
+{
+    const std::u16string sources[] = {u"dictionary", u"derived", u"not found"};
+    std::u16string row = word.word + u'|' + word.code + u'|' + word.ipa + u'|' +
+                         sources[static_cast<int>(word.source)];
+    if (word.source == WordSource::Derived) {
+        row += u'|' + word.stem + u'|' + word.suffix;
+    }
+    return row;
 }
 
 } // namespace
@@ -59,6 +71,34 @@ TEST(TranscribeSentence, ContextRulesAndWholeSentences)
     for (const auto& [sentence, expected] : cases) {
         EXPECT_EQ(engine.transcribeSentence(sentence), expected)
             << std::string(sentence.begin(), sentence.end());
+    }
+}
+
+TEST(TranscribeWords, EachWordWithItsCodeAndOrigin)
+{
+    const TranscriptionEngine engine(words());
+    const std::pair<std::u16string, std::vector<std::u16string>> cases[] = {
+        {u"It's 21 cars, far away!",
+         {u"It's|Its|\u026Ats|dictionary",
+          u"21|'twenti 'wAn|\u02C8twenti \u02C8w\u028Cn|dictionary",
+          u"cars|kRrz|k\u0251\u02D0rz|derived|car|s", u"far|fRr|f\u0251\u02D0r|dictionary",
+          u"away|q'weI|\u0259\u02C8we\u026A|dictionary"}},
+        // A code holding "_" stays with its word, its pieces shown apart.
+        {u"Running over the cat's Xyzzy",
+         {u"Running|'rAnIN|\u02C8r\u028Cn\u026A\u014B|derived|run|ing",
+          u"over|'ou_vq_kR|\u02C8o\u028A v\u0259 k\u0251\u02D0|dictionary",
+          u"the|Dq|\u00F0\u0259|dictionary", u"cat's|'kxts|\u02C8k\u00E6ts|derived|cat|s",
+          u"Xyzzy|(Xyzzy)|(Xyzzy)|not found"}},
+        {u"a b", {u"a|q|\u0259|dictionary", u"b|bJ|bi\u02D0|dictionary"}},
+        {u"?", {u"|()|()|not found"}},
+    };
+    for (const auto& [sentence, expected] : cases) {
+        const std::vector<WordTranscription> transcribed = engine.transcribeWords(sentence);
+        std::vector<std::u16string> rows;
+        for (const WordTranscription& word : transcribed) {
+            rows.push_back(describe(word));
+        }
+        EXPECT_EQ(rows, expected);
     }
 }
 

@@ -2,11 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "CyrillicTransliteration.h"
 #include "EngineTestSupport.h"
 #include "SentenceSplitter.h"
+#include "TranscribedSentences.h"
 #include "TranscriptionDocument.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace kestrano;
 
@@ -131,4 +135,49 @@ TEST(ComposeTranscriptionDocument, TenMegabytesOfText)
                   "/h\u0259\u02C8l\u0259\u028A w\u025C\u02D0ld \u0261\u028Ad na\u026At/")));
     EXPECT_TRUE(document.endsWith(paragraph("", "/()/") + footer));
     EXPECT_EQ(document.count(QStringLiteral("<p>")), 2 * repeats + 1);
+}
+
+TEST(TranscribeSentences, HoldWhatTheDocumentHoldsOnRandomText)
+{
+    // Codes with spaces, "_", a leading "(" and the rules' own words.
+    const auto dictionary = makeDictionary({{"the", "DJ"},
+                                            {"far", "fR"},
+                                            {"away", "q'weI"},
+                                            {"over", "'ou_vq_kR"},
+                                            {"21", "'twenti 'wAn"},
+                                            {"odd", "(Pd_d"},
+                                            {"cheese", "'CJz"},
+                                            {"run", "rAn"}});
+    const TranscriptionEngine engine(dictionary);
+    const QString fragments[] = {"the",  "far",  "away", "over",    "21",   "odd",  "cheese",
+                                 "runs", "Xyz",  " ",    "  ",      ". ",   "! ",   "?",
+                                 "\n",   "\t",   "-",    "\u2019s", "a.m.", "<b>",  "\u00E9",
+                                 "_",    "\r\n", "\\",   "\"",      "(",    "ring", "er"};
+    std::mt19937 random(13);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(fragments) - 1);
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        for (int i = std::uniform_int_distribution<int>(0, 30)(random); i > 0; --i) {
+            text += fragments[pick(random)];
+        }
+        for (const bool transliterate : {false, true}) {
+            QString paragraphs;
+            for (const TranscribedSentence& sentence :
+                 transcribeSentences(text, transliterate, engine)) {
+                std::u16string joined;
+                for (const WordTranscription& word : sentence.words) {
+                    joined += transliterate ? transliterateToCyrillic(word.ipa) : word.ipa;
+                    joined += u' ';
+                }
+                joined.pop_back();
+                EXPECT_EQ(joined, sentence.transcription);
+                paragraphs +=
+                    paragraph(sentence.original,
+                              "/" + QString::fromStdU16String(sentence.transcription) + "/");
+            }
+            EXPECT_EQ(composeTranscriptionDocument(text, {true, transliterate}, engine),
+                      header + paragraphs + footer)
+                << text.toStdString();
+        }
+    }
 }

@@ -2,14 +2,32 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "CyrillicTransliteration.h"
 #include "FuzzSupport.h"
 #include "RegexSentenceSplit.h"
 #include "SentenceSplitter.h"
+#include "TranscribedSentences.h"
 #include "TranscriptionDocument.h"
 
 #include <QStringView>
 
 using namespace kestrano;
+
+namespace {
+
+// The words' IPA, or their Cyrillic, joined by single spaces.
+std::u16string joinedWords(const TranscribedSentence& sentence, bool transliterate)
+{
+    std::u16string joined;
+    for (const WordTranscription& word : sentence.words) {
+        joined += transliterate ? transliterateToCyrillic(word.ipa) : word.ipa;
+        joined += u' ';
+    }
+    joined.pop_back();
+    return joined;
+}
+
+} // namespace
 
 // The first byte picks the options, the rest is the text as 16-bit units.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -35,7 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(rest.startsWith(expected));
         rest = rest.mid(expected.size());
     };
-    for (const QString& piece : transcriptionPieces(text)) {
+    // The sentences with their words hold what the document holds, and the
+    // words joined by spaces are the transcription.
+    const std::vector<TranscribedSentence> sentences =
+        transcribeSentences(text, options.transliterate, engine);
+    const QStringList pieces = transcriptionPieces(text);
+    FUZZ_CHECK(sentences.size() == static_cast<std::size_t>(pieces.size()));
+    for (qsizetype k = 0; k < pieces.size(); ++k) {
+        const QString& piece = pieces[k];
+        const TranscribedSentence& sentence = sentences[static_cast<std::size_t>(k)];
+        FUZZ_CHECK(sentence.original == piece.trimmed());
+        FUZZ_CHECK(joinedWords(sentence, options.transliterate) == sentence.transcription);
         take(u"<p>");
         if (options.includeOriginalText) {
             take(u"<span class=\"original\">");
@@ -45,6 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         take(u"<span class=\"transcr\">");
         const qsizetype end = rest.indexOf(u'<');
         FUZZ_CHECK(end >= 2 && rest[0] == u'/' && rest[end - 1] == u'/');
+        FUZZ_CHECK(rest.mid(1, end - 2) == QStringView(sentence.transcription));
         rest = rest.mid(end);
         take(u"</span></p>\n");
     }

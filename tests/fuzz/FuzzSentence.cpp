@@ -2,7 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "CyrillicTransliteration.h"
 #include "FuzzSupport.h"
+#include "PhonemeCode.h"
 #include "StringFunctions.h"
 #include "TranscriptionEngine.h"
 
@@ -11,6 +13,31 @@
 #include <vector>
 
 using namespace kestrano;
+
+namespace {
+
+std::u16string lowerAscii(std::u16string word)
+{
+    std::transform(word.begin(), word.end(), word.begin(), lowerAsciiLetter);
+    return word;
+}
+
+// A code's IPA as the sentence shows it: each "_"-separated piece on its own,
+// not-found forms as they are, pieces joined by spaces.
+std::u16string renderedCode(const std::u16string& code)
+{
+    std::vector<std::u16string> pieces;
+    splitOn(pieces, code, u'_');
+    std::u16string ipa;
+    for (const std::u16string& piece : pieces) {
+        ipa += piece.starts_with(u'(') ? piece : codesToIpa(piece);
+        ipa += u' ';
+    }
+    ipa.pop_back();
+    return ipa;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -29,20 +56,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string ipa = engine.transcribeSentence(sentence);
     FUZZ_CHECK(ipa.size() >= 2 && ipa.front() == u'/' && ipa.back() == u'/');
 
-    // One part per word, or one per "_"-separated piece of its code, none of
-    // them empty; a word that is not found comes back in its not-found form.
+    // The sentence built step by step from the word codes joined by "_"
+    // agrees with the words' view, whose IPA joined by spaces is the sentence.
     std::vector<std::u16string> words;
-    std::vector<std::u16string> parts;
     splitOn(words, normalized, u' ');
-    splitOn(parts, ipa.substr(1, ipa.size() - 2), u' ');
-    std::size_t part = 0;
+    std::u16string joinedCodes;
     for (const std::u16string& word : words) {
-        const std::u16string code = engine.transcribeWord(word);
-        FUZZ_CHECK(part < parts.size());
-        FUZZ_CHECK(!code.starts_with(u'(') || parts[part] == code);
-        part += 1 + static_cast<std::size_t>(std::count(code.begin(), code.end(), u'_'));
+        joinedCodes += engine.transcribeWord(word) + u'_';
     }
-    FUZZ_CHECK(part == parts.size());
-    FUZZ_CHECK(std::none_of(parts.begin(), parts.end(), [](const auto& p) { return p.empty(); }));
+    joinedCodes.pop_back();
+    FUZZ_CHECK(u'/' + engine.applySentenceRules(words, joinedCodes) + u'/' == ipa);
+    const std::vector<WordTranscription> entries = engine.transcribeWords(sentence);
+    FUZZ_CHECK(joinTranscription(entries) == ipa);
+    FUZZ_CHECK(entries.size() == words.size());
+
+    // Each word keeps its own code, changed by the rules at most, and its
+    // origin gives that code again; Cyrillic splits at the same spaces.
+    std::u16string cyrillic = u"/";
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const WordTranscription& entry = entries[i];
+        const std::u16string code = engine.transcribeWord(words[i]);
+        FUZZ_CHECK(entry.word == words[i]);
+        FUZZ_CHECK(entry.ipa == renderedCode(entry.code));
+        FUZZ_CHECK(std::count(entry.code.begin(), entry.code.end(), u'_') ==
+                   std::count(code.begin(), code.end(), u'_'));
+        switch (entry.source) {
+        case WordSource::NotFound:
+            FUZZ_CHECK(entry.code == code && code.starts_with(u'('));
+            break;
+        case WordSource::Derived:
+            FUZZ_CHECK(engine.transcribeFromStem(entry.stem, entry.suffix) == code);
+            break;
+        case WordSource::Dictionary:
+            FUZZ_CHECK(fuzzDictionary().find(lowerAscii(words[i])) == code);
+            break;
+        }
+        cyrillic += transliterateToCyrillic(entry.ipa) + (i + 1 < entries.size() ? u" " : u"/");
+    }
+    FUZZ_CHECK(transliterateToCyrillic(ipa) == cyrillic);
     return 0;
 }

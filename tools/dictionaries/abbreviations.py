@@ -36,13 +36,14 @@ INITIALISMS = """
     dtp dui dvd dvds eeg ecg eec ecb eg emi eps esl esp eu
     faq faqs fbi fcc fda fifo fm fyi gb gdp gmo gmt gnp gp gps gpl gpu gui hbo hd
     hdmi hiv hq hr html http https ibm icu ie imf iou ip ipa iq ira irs isbn
-    iso isp itv jfk jpg kfc kgb kkk lcd lgbt llc lp lsd lse ltd mba mbe
+    iso isp itv jfk jpg kfc kgb kkk lcd lgbt llc lp lsd lse mba mbe
     mc md mit mla mlb mmr mp mpg mph mps mri msc msg mtv mvp nba nbc nco nfl
     ngo nhl nhs nra nsa nsw nyc nypd nyu oecd ok ons pc pcs pdf phd pga
     pk pm pms pr ps psi pta pto pvc qc qed rbs rca rnli rpm
     rsvp rv sas sms sos spf sql ssl std stds suv svg tb tlc tnt tv tvs uae
     ucla uk un unhcr url urls usa usb usps ussr uv vcr vhs vip vips vp
-    vpn wc www xl xml ymca
+    vpn wc www xl xml ymca rna nb gcse js ui ux qr nft hp npr pbs lapd prc xyz
+    png ufo
 """.split()
 
 # Abbreviations read as the words they stand for, or with their own codes.
@@ -56,7 +57,7 @@ EXPANSIONS = {
     "blvd": "boulevard", "rd": "road", "mt": "mount", "km": "kilometres",
     "kg": "kilograms", "cm": "centimetres", "mm": "millimetres", "lb": "pounds",
     "lbs": "pounds", "oz": "ounces", "hrs": "hours", "mins": "minutes", "secs": "seconds", "vol": "volume", "ch": "chapter", "pp": "pages",
-    "esp": "especially", "misc": "miscellaneous", "feb": "february", "jan": "january",
+"misc": "miscellaneous", "feb": "february", "jan": "january",
     "aug": "august", "oct": "october", "nov": "november",
     "dec": "december", "thurs": "thursday", "tues": "tuesday", 
 }

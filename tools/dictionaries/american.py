@@ -45,13 +45,14 @@ def regularise_endings(word, phones):
 
 def unstress_final_y(word, phones):
     # CMUdict gives the final -y of some 640 words secondary stress (ability
-    # ... T IY2, library ... R IY2); it is the unstressed happY vowel.
+    # ... T IY2, library ... R IY2, also -i and -e: Adamski, apostrophe); it
+    # is the unstressed happY vowel. A final -ee keeps its stress (Applebee).
     vowels = [i for i, p in enumerate(phones) if split(p)[1]]
     if (
         len(vowels) > 1
         and phones[vowels[-1]] == "IY2"
-        and all(not split(p)[1] for p in phones[vowels[-1] + 1 :])
-        and word.rstrip("'s").endswith(("y", "ie", "ied"))
+        and phones[vowels[-1] + 1 :] in ([], ["Z"], ["D"])
+        and is_happy_spelling(word.rstrip("'s"))
     ):
         phones = list(phones)
         phones[vowels[-1]] = "IY0"
@@ -123,6 +124,10 @@ def weak_vowels(word, phones):
     if stem.endswith("ities") and phones[-4:-2] == ["IH0", "T"]:
         phones[-4] = "AH0"
     return phones
+
+
+def is_happy_spelling(stem):
+    return stem.endswith(("y", "i", "ie", "ied")) or (stem.endswith("e") and not stem.endswith("ee"))
 
 
 def near_and_cure(phones):

@@ -14,17 +14,31 @@ does not count), and not when it contains one of the stems below.
 """
 
 # Where en-gb-x-rp's ɑː is wrong: RP keeps æ in these, matched anywhere in
-# the word (plastic also in thermoplastic, sanct in sanctuary). Reviewed
-# against every such word that CMUdict and the Debian lists share.
+# the word (plastic also in thermoplastic, sanct in sanctuary); a final #
+# matches the whole word only. Reviewed against every word in lower case
+# of the Debian lists that takes that voice's ɑː.
 TRAP_STEMS = """
-    astic atlant asteroid asterisk aster# bant bastille bastion blasphem byzant
-    cant canton caspian castigat castrat chast chrysanth cilantro circumstant
-    classic consonant damask dant emancipat esperant fant franciscan francisco
-    frantic gant gastr gymnast iconoclast lambast lancashire lancast lantern
-    lanthan manchester mant mastectom mastiff mastodon masturbat mercantil
-    monaster namaste neurasthen oblast oplast pant passiv pasta pastel pastiche
-    pastrami procrastinat rancid rancor rancour sanct sebastian alaska swastika
-    tant
+    alaska alexandrit allant anastigm anastom antepast antipast archimandr
+    assonant aster# asterism asteroid asterisk astic atlant bant bastil bastinad
+    bastion bathy batho blastem blastul blather blasphem brassard brasserie
+    brassica brassiere byzant cadast calamanco cant canton caspian castanet
+    castell castigat castrat chancre chancroid chanterelle chanteuse chantey
+    chast chrysanth cilantro circumstant clast clathr classic confirmand
+    consonant covenant damask dant dynast eglant elasmo elast emancipat
+    epiblast esperant estanc exanth fant fastig franc# franchis francium
+    francolin francophon franciscan francisco frantic galant gant gaskin
+    gasket gaster gastight gastr gormand gourmand guarant gymnast gynaecomast
+    hanty hydranth hydrast hyponast impasto inenarr lambast lancashire lancast
+    lantan lantern lanthan lanthorn madrass malathion mancy manchester
+    manchineel manciple mant mastab mastectom mastiff mastigo mastodon mastoid
+    masturbat mercantil merchantm monaster namaste nasturt neurasthen oblast
+    oplast pant passacag passade passant passement passerin passible passim
+    passiv pasta pastel pastiche pastil pastose pastrami pederast phant phrast
+    plantain plantar plantigrad plastid plastique procrastinat quadrant rancher
+    ranchman rancho rancid rancor rancour rant# raster regnant revanch sanct
+    santon sastrug sebastian shantung splanch stigmast strophanth subastral
+    summand swastika tamandu tant tarant vigilant warrantor wollaston wrasse
+    zanth
 """.split()
 
 TRAP, BATH, DRESS, KIT, HAPPY, SCHWA = "x", "R", "e", "I", "i", "q"

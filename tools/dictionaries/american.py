@@ -59,13 +59,6 @@ def unstress_final_y(word, phones):
     return phones
 
 
-def one_primary(phones):
-    # CMUdict gives some words two primary stresses (thirteen TH ER1 T IY1 N,
-    # long-term); the last is the main one, the earlier ones secondary.
-    primaries = [i for i, p in enumerate(phones) if p.endswith("1")]
-    return [p[:-1] + "2" if i in primaries[:-1] else p for i, p in enumerate(phones)]
-
-
 def unstress_prefix(word, phones):
     # CMUdict stresses the prefix of enjoy (EH2 N JH OY1) and important
     # (IH2 M P AO1 R ...) right before the main stress, or gives it a full
@@ -199,7 +192,7 @@ def from_cmudict(word, pronunciations):
     phones = preferred(word, pronunciations)
     for fix in (regularise_endings, unstress_final_y, unstress_prefix, weak_vowels):
         phones = fix(word, phones)
-    return to_phonemes(near_and_cure(one_primary(phones)))
+    return to_phonemes(near_and_cure(phones))
 
 
 def compound_is_late(phones):

@@ -22,8 +22,9 @@ LATE_FIRST_PARTS = {"self", "well", "ill", "half", "non", "ex", "mid", "all", "s
 
 
 def is_late(spelling, wordnet, cmu_hyphenated):
-    if spelling.split("-")[0] in LATE_FIRST_PARTS:
-        return True
+    parts = spelling.split("-")
+    if parts[0] in LATE_FIRST_PARTS or all(len(p) == 1 for p in parts):
+        return True  # letters are spelt with the stress on the last: l-p ˌelˈpiː
     if spelling in wordnet:
         return bool(wordnet[spelling] & LATE_PARTS_OF_SPEECH)
     if spelling in cmu_hyphenated:

@@ -75,7 +75,18 @@ def parse(code):
 
 def normalise(phonemes):
     """The source-independent clean-up every word gets once, before use."""
-    return tense_weak_vowels(merge_double_r(phonemes))
+    return tense_weak_vowels(merge_double_r(one_primary(phonemes)))
+
+
+def one_primary(phonemes):
+    # Both sources give some words two primary stresses (thirteen in
+    # CMUdict, anticipation in espeak-ng); the last is the main one and the
+    # earlier ones are secondary (ænˌtɪsɪˈpeɪʃən).
+    result = copy(phonemes)
+    primaries = [p for p in result if p[1] and p[2] == PRIMARY]
+    for p in primaries[:-1]:
+        p[2] = SECONDARY
+    return result
 
 
 def render(phonemes):

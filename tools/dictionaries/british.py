@@ -2,7 +2,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Choosing between espeak-ng's en-gb and en-gb-x-rp voices, word by word.
+"""British RP: espeak-ng's en-gb and en-gb-x-rp voices chosen word by word,
+and the older RP of espeak-ng brought up to date.
 
 en-gb says the BATH words with the TRAP vowel (after ˈæftə) and unstressed
 ex-, en- and em- with DRESS (example eɡˈzæmpəl); RP has ɑː and ɪ there,
@@ -12,6 +13,8 @@ things besides. So a word takes the en-gb-x-rp form only when the two forms
 differ in nothing but these vowels (en-gb's happY i against the other's ɪ
 does not count), and not when it contains one of the stems below.
 """
+
+from .phonemes import LEGAL_ONSETS
 
 # Where en-gb-x-rp's ɑː is wrong: RP keeps æ in these, matched anywhere in
 # the word (plastic also in thermoplastic, sanct in sanctuary); a final #
@@ -85,11 +88,17 @@ def weak_schwa(word, phonemes):
 
 
 def initial_weak_e(phonemes):
-    # A word that begins with an unstressed e right before the stress has
-    # ɪ in RP (effect ɪˈfekt, eleven, economy, like the ex- of example);
-    # espeak-ng keeps e in some.
-    vowels = [p for p in phonemes if p[1]]
-    if phonemes[0][1] and phonemes[0][0] == DRESS and not phonemes[0][2] and len(vowels) > 1 and vowels[1][2]:
+    # A word that begins with an unstressed e in an open syllable right
+    # before the stress has ɪ in RP (effect ɪˈfekt, eleven, economy), and so
+    # does ex- (exalt ɪɡˈzɔːlt); espeak-ng keeps e in some. A closed
+    # syllable keeps it (ethnicity eθˈnɪsəti, ectopic, enzymic).
+    vowels = [i for i, p in enumerate(phonemes) if p[1]]
+    if not (len(vowels) > 1 and vowels[0] == 0 and phonemes[vowels[1]][2]):
+        return phonemes
+    cluster = "".join(p[0] for p in phonemes[1 : vowels[1]])
+    if phonemes[0][0] == DRESS and not phonemes[0][2] and (
+        cluster in LEGAL_ONSETS or cluster.startswith(("ks", "gz"))
+    ):
         phonemes[0][0] = KIT
     return phonemes
 

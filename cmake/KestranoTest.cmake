@@ -9,6 +9,9 @@ function(kestrano_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
+    # Where the expected-value tables of tests/TableData.h are.
+    target_compile_definitions(${name} PRIVATE
+        KESTRANO_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen"

@@ -24,7 +24,7 @@ TEST(CliProcess, AnswersAsTheTableSays)
     const QString installed =
         QDir::cleanPath(QFileInfo(KESTRANO_CLI_PATH).absolutePath() + "/" KESTRANO_DATA_FROM_BIN);
     for (TableRow row : readTable("cli.tsv")) {
-        row.resize(5); // an editor may drop the empty fields at the end of a line
+        row.resize(5); // empty fields at the end may be left out
         SCOPED_TRACE(row[0] + " <- " + row[1]);
         QTemporaryDir dir;
         for (const TableRow& file : readTable("cli-files.tsv")) {

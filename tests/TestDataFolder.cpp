@@ -6,43 +6,36 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
-using namespace Qt::StringLiterals;
+#include <gtest/gtest.h>
 
-class TestDataFolder : public QObject
+// The program lies in bin/ and names its installed data relative to that, as
+// bin/../share/kestrano; the working directory is home/.
+TEST(EnterInstalledDataFolder, WhenTheWorkingDirectoryHoldsNoDictionary)
 {
-    Q_OBJECT
-
-private slots:
-    void cleanup() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
-
-    void followsTheInstalledData_data()
+    const struct
     {
-        QTest::addColumn<QString>("workingFile"); // made under the working directory
-        QTest::addColumn<bool>("moved");
-        QTest::newRow("started from a menu") << QString() << true;
-        QTest::newRow("British here") << u"data/lexora_eng_transcription.txt"_s << false;
-        QTest::newRow("American here") << u"data/american_transcription-abridged.txt"_s << false;
-        QTest::newRow("other data here") << u"data/notes.txt"_s << true;
-    }
-
-    void followsTheInstalledData()
-    {
-        QFETCH(QString, workingFile);
-        QFETCH(bool, moved);
-        // The installed data/ need hold no dictionary to be the place to go.
+        QString workingFile, installedFile;
+        bool moved;
+    } cases[] = {
+        {"", "data/LICENSES", true}, // started from a menu; data/ need hold no dictionary
+        {"data/lexora_eng_transcription.txt", "data/LICENSES", false},
+        {"data/american_transcription-abridged.txt", "data/LICENSES", false},
+        {"data/notes.txt", "data/LICENSES", true},
+        {"", "LICENSES", false}, // an installation without its data/
+    };
+    const QString started = QDir::currentPath();
+    for (const auto& [workingFile, installedFile, moved] : cases) {
         QTemporaryDir root;
-        for (const QString& file : {"home/" + workingFile, u"share/kestrano/data/LICENSES"_s}) {
-            QVERIFY(QDir().mkpath(root.filePath(QFileInfo(file).path())));
-            QVERIFY(file.endsWith('/') || QFile(root.filePath(file)).open(QIODevice::WriteOnly));
+        for (const QString& file : {"home/" + workingFile, "share/kestrano/" + installedFile}) {
+            ASSERT_TRUE(QDir().mkpath(root.filePath(QFileInfo(file).path())));
+            ASSERT_TRUE(file.endsWith('/') ||
+                        QFile(root.filePath(file)).open(QIODevice::WriteOnly));
         }
-        QVERIFY(QDir().mkpath(root.filePath("bin")) && QDir::setCurrent(root.filePath("home")));
-        // As the program names it: relative to its own folder.
-        QCOMPARE(kestrano::enterInstalledDataFolder(root.filePath("bin/../share/kestrano")), moved);
-        QCOMPARE(QDir::current(), QDir(root.filePath(moved ? "share/kestrano" : "home")));
+        ASSERT_TRUE(QDir().mkpath(root.filePath("bin")) && QDir::setCurrent(root.filePath("home")));
+        EXPECT_EQ(kestrano::enterInstalledDataFolder(root.filePath("bin/../share/kestrano")), moved)
+            << workingFile.toStdString() << " " << installedFile.toStdString();
+        EXPECT_EQ(QDir::current(), QDir(root.filePath(moved ? "share/kestrano" : "home")));
+        QDir::setCurrent(started);
     }
-};
-
-QTEST_GUILESS_MAIN(TestDataFolder)
-#include "TestDataFolder.moc"
+}

@@ -27,9 +27,11 @@ private slots:
             QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
             QFile file(ts);
             QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray committed = file.readAll();
             // diff writes what lupdate changed into the test's output.
             QVERIFY2(QProcess::execute(u"diff"_s, {u"-u"_s, ts, copy}) == 0 &&
-                         !file.readAll().contains("type=\"unfinished\""),
+                         !committed.contains("type=\"unfinished\"") &&
+                         !committed.contains("<translation></translation>"),
                      qPrintable(ts + u" is out of date or incomplete. Refresh it with \"cmake "
                                      "--build build --target update_translations\", then "
                                      "translate what it marks as unfinished."_s));

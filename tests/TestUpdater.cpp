@@ -71,7 +71,11 @@ private slots:
         QVERIFY(secureServer.listen(QHostAddress::LocalHost));
     }
 
-    void init() { server.requests = 0; }
+    void init()
+    {
+        server.requests = 0;
+        server.hold = false;
+    }
 
     void versionOrder()
     {

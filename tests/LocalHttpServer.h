@@ -61,7 +61,7 @@ public:
     }
 
     QHash<QByteArray, Answer> answers;
-    std::atomic<bool> hold = false; // answers send their header, then wait while it is set
+    std::atomic<bool> hold = false; // while set, a stream sends nothing after its header
     std::atomic<int> requests = 0;
     std::atomic<int> waiting = 0; // requests left unanswered, until the client gives up
 

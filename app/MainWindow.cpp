@@ -177,8 +177,7 @@ void MainWindow::on_btnPhonetize_clicked()
     }
     // Showing a document the system cannot hold would end in the process
     // being killed, and the user's text with it.
-    const std::optional<qint64> available = availableMemoryBytes();
-    if (available && estimatedBytesToShow(document) > *available) {
+    if (tooLargeToShow(document)) {
         reportTextTooLarge();
         return;
     }

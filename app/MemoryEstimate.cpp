@@ -40,3 +40,9 @@ std::optional<qint64> availableMemoryBytes(const QString& meminfoPath)
     }
     return std::nullopt;
 }
+
+bool tooLargeToShow(const QString& document, const QString& meminfoPath)
+{
+    const std::optional<qint64> available = availableMemoryBytes(meminfoPath);
+    return available && estimatedBytesToShow(document) > *available;
+}

@@ -18,3 +18,8 @@ qint64 estimatedBytesToShow(const QString& document);
 // the format of /proc/meminfo; nothing when the file has no such figure.
 std::optional<qint64>
 availableMemoryBytes(const QString& meminfoPath = QStringLiteral("/proc/meminfo"));
+
+// Whether showing `document` would take more memory than the system can still
+// give. Without the figure (kernels before 3.14) a document is never refused.
+bool tooLargeToShow(const QString& document,
+                    const QString& meminfoPath = QStringLiteral("/proc/meminfo"));

@@ -4,46 +4,35 @@
 
 #pragma once
 
-#include <QFile>
-#include <QHash>
-#include <QProcess>
-#include <QSslCertificate>
-#include <QSslKey>
-#include <QSslSocket>
-#include <QTcpServer>
-#include <QTemporaryDir>
-#include <QThread>
-#include <QUrl>
+#include <QtNetwork>
 
 #include <atomic>
 #include <chrono>
-#include <memory>
+#include <thread>
 #include <vector>
 
-// A tiny HTTP server that the test itself runs: a GET for a path in `routes`
-// gets that body, one in `redirects` a redirect to that address, one in
-// `streams` a body without end, any other path a 404, and a path whose body
-// is null gets no answer at all. Each connection is served by a thread of its
-// own, so that a stream goes on while the test keeps its own thread busy.
+// A tiny HTTP server that the test itself runs, answering a GET for a path in
+// `answers` with its answer and any other with a 404. Each connection is
+// served by a thread of its own, so that a stream goes on while the test keeps
+// its own thread busy.
 class LocalHttpServer : public QTcpServer
 {
 public:
-    // `chunk` again and again, `interval` apart or else as fast as the client
-    // takes it, under a header that announces `length` when it is set.
-    struct Stream
+    // The status line's `status` (with any header lines after it), then
+    // `body`: once, or for an `endless` stream again and again, `interval`
+    // apart or as fast as the client takes it, under a header that announces
+    // `length` when it is set. A null status gets no answer at all.
+    struct Answer
     {
-        QByteArray chunk;
+        QByteArray status = "200 OK";
+        QByteArray body{};
+        bool endless = false;
         std::chrono::milliseconds interval{0};
         qint64 length = -1;
     };
 
-    ~LocalHttpServer() override
-    {
-        stopping = true;
-        for (const auto& thread : threads) {
-            thread->wait();
-        }
-    }
+    // The threads end once they notice this, and are joined after it.
+    ~LocalHttpServer() override { stopping = true; }
 
     // Serves https from now on, with a certificate made for the purpose by
     // openssl. Returns it for the client to trust; null if none could be made.
@@ -67,26 +56,20 @@ public:
 
     QUrl url(const QString& path) const
     {
-        return QUrl(QStringLiteral("%1://127.0.0.1:%2%3")
-                        .arg(certificate.isNull() ? "http" : "https")
-                        .arg(serverPort())
-                        .arg(path));
+        const QString scheme = certificate.isNull() ? "http" : "https";
+        return QUrl(scheme + "://127.0.0.1:" + QString::number(serverPort()) + path);
     }
 
-    QHash<QByteArray, QByteArray> routes;
-    QHash<QByteArray, QUrl> redirects;
-    QHash<QByteArray, Stream> streams;
-    std::atomic<bool> holdStreams = false; // streams send their header, then wait while it is set
+    QHash<QByteArray, Answer> answers;
+    std::atomic<bool> hold = false; // while set, a stream sends nothing after its header
     std::atomic<int> requests = 0;
-    std::atomic<int> waiting =
-        0; // connections with a request left unanswered, until the client closes them
+    std::atomic<int> waiting = 0; // requests left unanswered, until the client gives up
 
 protected:
     void incomingConnection(qintptr descriptor) override
     {
         // Copied here, on the test's thread, which may change them for the next request.
-        const Answers answers{routes, redirects, streams};
-        threads.emplace_back(QThread::create([this, descriptor, answers] {
+        threads.emplace_back([this, descriptor, answers = answers] {
             QSslSocket socket;
             socket.setSocketDescriptor(descriptor);
             if (!certificate.isNull()) {
@@ -95,19 +78,11 @@ protected:
                 socket.startServerEncryption();
             }
             serve(socket, answers);
-        }));
-        threads.back()->start();
+        });
     }
 
 private:
-    struct Answers
-    {
-        QHash<QByteArray, QByteArray> routes;
-        QHash<QByteArray, QUrl> redirects;
-        QHash<QByteArray, Stream> streams;
-    };
-
-    void serve(QSslSocket& socket, const Answers& answers)
+    void serve(QSslSocket& socket, const QHash<QByteArray, Answer>& answers)
     {
         QByteArray request;
         while (!request.contains("\r\n\r\n")) {
@@ -117,17 +92,8 @@ private:
             request += socket.readAll();
         }
         ++requests;
-        const QByteArray path = request.split(' ').value(1);
-        if (answers.streams.contains(path)) {
-            stream(socket, answers.streams.value(path));
-        } else if (answers.redirects.contains(path)) {
-            socket.write(head("302 Found", 0) +
-                         "Location: " + answers.redirects.value(path).toEncoded() + "\r\n\r\n");
-        } else if (!answers.routes.contains(path)) {
-            socket.write(withBody("404 Not Found", "<html>missing</html>"));
-        } else if (const QByteArray body = answers.routes.value(path); !body.isNull()) {
-            socket.write(withBody("200 OK", body));
-        } else {
+        const Answer answer = answers.value(request.split(' ').value(1), {"404 Not Found", "none"});
+        if (answer.status.isNull()) {
             ++waiting;
             while (waitForClient(socket)) {
                 socket.readAll();
@@ -135,44 +101,30 @@ private:
             --waiting;
             return;
         }
+        const qint64 length = answer.endless ? answer.length : answer.body.size();
+        socket.write("HTTP/1.1 " + answer.status + "\r\nConnection: close\r\n" +
+                     (length < 0 ? "" : "Content-Length: " + QByteArray::number(length) + "\r\n") +
+                     "\r\n" + (answer.endless ? "" : answer.body));
+        socket.flush();
+        while (hold && open(socket)) {
+            QThread::msleep(5);
+        }
+        while (answer.endless && open(socket)) {
+            // Writing no more than the client takes keeps the server's own memory flat.
+            if (socket.bytesToWrite() < answer.body.size()) {
+                socket.write(answer.body);
+            }
+            if (answer.interval.count() == 0 && socket.bytesToWrite() > 0) {
+                socket.waitForBytesWritten(20);
+            } else {
+                // Also notices the client closing.
+                socket.waitForReadyRead(int(std::max<qint64>(answer.interval.count(), 20)));
+            }
+        }
         socket.disconnectFromHost();
         if (socket.state() != QAbstractSocket::UnconnectedState) {
             socket.waitForDisconnected(5000);
         }
-    }
-
-    void stream(QSslSocket& socket, const Stream& stream)
-    {
-        socket.write(head("200 OK", stream.length) + "\r\n");
-        socket.flush();
-        while (holdStreams && open(socket)) {
-            QThread::msleep(5);
-        }
-        while (open(socket)) {
-            // Writing no more than the client takes keeps the server's own memory flat.
-            if (socket.bytesToWrite() < stream.chunk.size()) {
-                socket.write(stream.chunk);
-            }
-            if (stream.interval.count() == 0 && socket.bytesToWrite() > 0) {
-                socket.waitForBytesWritten(20);
-            } else {
-                // Also notices the client closing.
-                socket.waitForReadyRead(int(std::max<qint64>(stream.interval.count(), 20)));
-            }
-        }
-    }
-
-    // The status line and the headers, but for the blank line that ends them.
-    static QByteArray head(const QByteArray& status, qint64 length)
-    {
-        return "HTTP/1.1 " + status + "\r\nConnection: close\r\n" +
-               (length < 0 ? QByteArray()
-                           : "Content-Length: " + QByteArray::number(length) + "\r\n");
-    }
-
-    static QByteArray withBody(const QByteArray& status, const QByteArray& body)
-    {
-        return head(status, body.size()) + "\r\n" + body;
     }
 
     bool open(const QSslSocket& socket) const
@@ -193,6 +145,6 @@ private:
 
     QSslCertificate certificate;
     QSslKey key;
-    std::vector<std::unique_ptr<QThread>> threads;
     std::atomic<bool> stopping = false;
+    std::vector<std::jthread> threads; // last, so that they end first
 };

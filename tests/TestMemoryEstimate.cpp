@@ -8,6 +8,21 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// A file in the format of /proc/meminfo that holds `text`.
+struct Meminfo : QTemporaryFile
+{
+    explicit Meminfo(const QByteArray& text)
+    {
+        open();
+        write(text);
+        close();
+    }
+};
+
+} // namespace
+
 TEST(AvailableMemoryBytes, ReadsTheKernelsFigure)
 {
     const std::pair<const char*, std::optional<qint64>> cases[] = {
@@ -19,13 +34,24 @@ TEST(AvailableMemoryBytes, ReadsTheKernelsFigure)
         {"MemAvailable: lots\n", std::nullopt},
         {"", std::nullopt},
     };
-    for (const auto& [meminfo, expected] : cases) {
-        QTemporaryFile file;
-        ASSERT_TRUE(file.open());
-        file.write(meminfo);
-        file.close();
-        EXPECT_EQ(availableMemoryBytes(file.fileName()), expected) << meminfo;
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(availableMemoryBytes(Meminfo(text).fileName()), expected) << text;
     }
     EXPECT_EQ(availableMemoryBytes(QStringLiteral("/nonexistent/meminfo")), std::nullopt);
     EXPECT_GT(availableMemoryBytes().value_or(0), 0);
+}
+
+TEST(TooLargeToShow, RefusesWhatNeedsMoreThanIsAvailable)
+{
+    // A text whose estimate is a whole number of kilobytes, as the kernel's figure is.
+    QString document = QStringLiteral("a");
+    while (estimatedBytesToShow(document) % 1024 != 0) {
+        document += u'a';
+    }
+    const qint64 kilobytes = estimatedBytesToShow(document) / 1024;
+    for (const auto& [available, refused] : {std::pair{kilobytes, false}, {kilobytes - 1, true}}) {
+        const Meminfo meminfo("MemAvailable: " + QByteArray::number(available) + " kB\n");
+        EXPECT_EQ(tooLargeToShow(document, meminfo.fileName()), refused) << available;
+    }
+    EXPECT_FALSE(tooLargeToShow(document, Meminfo("MemTotal: 1 kB\n").fileName()));
 }

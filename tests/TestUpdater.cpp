@@ -3,10 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "LocalHttpServer.h"
+#include "TableData.h"
 #include "UpdateChecker.h"
+#include "UpdateDialog.h"
 #include "winsparkle.h"
 
-#include <QtNetwork>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -17,6 +18,10 @@ using namespace std::chrono_literals;
 using Outcome = UpdateCheckResult::Outcome;
 
 namespace {
+
+// The prefix is bound to a namespace of the test's own: the reader goes by local names.
+const QByteArray feedStart = "<rss xmlns:sparkle=\"urn:kestrano-test\"><channel>\n";
+const QByteArray feedEnd = "</channel></rss>\n";
 
 // Checks the feed at `url` to the end, which is a failure saying so when it
 // does not come within a few seconds.
@@ -68,13 +73,8 @@ private slots:
 
     void init()
     {
-        for (LocalHttpServer* each : {&server, &secureServer}) {
-            each->routes.clear();
-            each->redirects.clear();
-            each->streams.clear();
-            each->holdStreams = false;
-            each->requests = 0;
-        }
+        server.requests = 0;
+        server.hold = false;
     }
 
     void versionOrder()
@@ -94,55 +94,78 @@ private slots:
         QCOMPARE(compareVersions(" 02.07.1 ", "2.7.1"), 0);
     }
 
-    void checkAgainstServer()
+    void feeds()
     {
-        // The other attributes include the address, so that a release can have another or none.
-        const auto item = [](const QByteArray& version,
-                             const QByteArray& others = "url=\"https://example.org/k.exe\"") {
-            return "<item><enclosure sparkle:version=\"" + version + "\" " + others + "/></item>";
-        };
-        const QByteArray here = "sparkle:os=\"" + currentOperatingSystem().toUpper().toUtf8() + '"';
-        const QByteArray elsewhere = item("3.0", "sparkle:os=\"beos\"");
-        using enum Outcome;
-        const struct
-        {
-            QByteArray items; // of the channel; none for a 404
-            Outcome outcome;
-            QString newest;  // the release picked, if any
-            QString failure; // a piece of the reason, if failed
-        } cases[] = {
-            // The newest for this system, with a version, not listed first; an address
-            // that is not a web page is not offered.
-            {elsewhere + "<item><title>News</title></item>" + item("2.7.0") +
-                 item("2.9", here + " url=\"ftp://example.org/k.exe\"") + item("2.7.1"),
-             UpdateAvailable, "2.9", ""},
-            {item("2.7.1") + item("2.6"), UpToDate, "2.7.1", ""},
-            {elsewhere, UpToDate, "", ""},
-            {"<item><title>2.8</item>", Failed, "", "line 2"},
-            {"", Failed, "", "no release"},
-            {QByteArray(), Failed, "", "404 (Not Found)"},
-        };
-        for (const auto& [items, outcome, newest, failure] : cases) {
-            // The prefix is bound to a namespace of the test's own: the reader goes by local names.
-            server.routes = {{"/feed.xml", "<rss xmlns:sparkle=\"urn:kestrano-test\"><channel>\n" +
-                                               items + "</channel></rss>\n"}};
+        const QStringList outcomes{"up to date", "update", "failed"};
+        for (TableRow row : readTable("update-feeds.tsv")) {
+            row.resize(4);
+            const QByteArray items = QByteArray::fromStdString(row[0]).replace(
+                "THIS-OS", currentOperatingSystem().toUpper().toUtf8());
+            server.answers = {{"/feed.xml", {.body = feedStart + items + feedEnd}}};
             UpdateChecker checker;
-            const auto result =
-                checkOnce(checker, server.url(items.isNull() ? "/gone.xml" : "/feed.xml"));
-            QCOMPARE(result.outcome, outcome);
-            QCOMPARE(result.newest.version, newest);
+            const auto result = checkOnce(checker, server.url("/feed.xml"));
+            QCOMPARE(result.outcome, Outcome(outcomes.indexOf(QString::fromStdString(row[1]))));
+            QCOMPARE(result.newest.version, QString::fromStdString(row[2]));
             // Only web addresses are ever offered for download.
             QVERIFY(QStringList({"", "https"}).contains(result.newest.downloadUrl.scheme()));
-            QVERIFY2(result.failure.contains(failure), qPrintable(result.failure));
+            QVERIFY2(result.failure.contains(QString::fromStdString(row[3])),
+                     qPrintable(result.failure));
         }
+    }
+
+    void serverAnswers()
+    {
+        const QByteArray release = "<item><enclosure sparkle:version=\"2.9\"/></item>" + feedEnd;
+        const QByteArray padding(UpdateChecker::maximumFeedSize - feedStart.size() - release.size(),
+                                 ' ');
+        server.answers = {
+            {"/full.xml", {.body = feedStart + padding + release}},
+            {"/huge.xml", {.endless = true, .length = 64 * UpdateChecker::maximumFeedSize}},
+            {"/trickle.xml", {.body = " ", .endless = true, .interval = 200ms}}};
+        secureServer.answers = {
+            {"/feed.xml",
+             {.body = feedStart + "<item><enclosure version=\"2.7.1\"/></item>" + feedEnd}},
+            {"/moved.xml", {"302 Found\r\nLocation: " + secureServer.url("/feed.xml").toEncoded()}},
+            {"/insecure.xml", {"302 Found\r\nLocation: " + server.url("/full.xml").toEncoded()}}};
+        const struct
+        {
+            QUrl url;
+            Outcome outcome;
+            QString failure; // a piece of the reason
+            std::chrono::milliseconds atLeast;
+        } cases[] = {
+            // Exactly at the limit, the newest release in its last bytes.
+            {server.url("/full.xml"), Outcome::UpdateAvailable, "", 0ms},
+            // Refused from the header alone: no body is ever sent.
+            {server.url("/huge.xml"), Outcome::Failed, "too large", 0ms},
+            // A byte at a time, too often for the silence allowed ever to run out.
+            {server.url("/trickle.xml"), Outcome::Failed, "whole feed", 1s},
+            {server.url("/gone.xml"), Outcome::Failed, "404 (Not Found)", 0ms},
+            {secureServer.url("/moved.xml"), Outcome::UpToDate, "", 0ms},
+            {secureServer.url("/insecure.xml"), Outcome::Failed, "redirect", 0ms},
+        };
+        for (const auto& [url, outcome, failure, atLeast] : cases) {
+            UpdateChecker checker;
+            checker.setTimeout(600ms);
+            checker.setDeadline(1s);
+            QElapsedTimer clock;
+            clock.start();
+            const auto result = checkOnce(checker, url);
+            QCOMPARE(result.outcome, outcome);
+            QVERIFY2(result.failure.contains(failure, Qt::CaseInsensitive),
+                     qPrintable(result.failure));
+            QCOMPARE_GE(clock.elapsed(), atLeast.count());
+        }
+        // Redirects never leave https: the plain server saw only its own four checks.
+        QCOMPARE(server.requests.load(), 4);
     }
 
     void endlessFeedStopsAtTheSizeLimit()
     {
         // The body starts only once the test's thread is held up, as a long
         // transcription holds it: what Qt takes in meanwhile stays in memory.
-        server.streams = {{"/endless.xml", {QByteArray(64 * 1024, ' ')}}};
-        server.holdStreams = true;
+        server.answers = {{"/endless.xml", {.body = QByteArray(64 * 1024, ' '), .endless = true}}};
+        server.hold = true;
         UpdateChecker checker;
         checker.setDeadline(3s); // a check that reads on fails sooner
         QSignalSpy finished(&checker, &UpdateChecker::finished);
@@ -150,7 +173,7 @@ private slots:
         checker.check();
         QTRY_COMPARE(server.requests.load(), 1);
         const qint64 before = residentBytes();
-        server.holdStreams = false;
+        server.hold = false;
         QThread::msleep(500);
         const qint64 grown = residentBytes() - before;
 
@@ -163,85 +186,37 @@ private slots:
                  qPrintable(QString("grew by %1 bytes").arg(grown)));
     }
 
-    void slowOrLargeFeeds()
+    // The check's own window, as the program's menu opens it.
+    void updateWindow()
     {
-        const QByteArray release =
-            "<item><enclosure sparkle:version=\"2.9\"/></item></channel></rss>";
-        const QByteArray start = "<rss xmlns:sparkle=\"urn:kestrano-test\"><channel>";
-        const struct
-        {
-            QByteArray body; // a whole feed, else the stream is sent
-            LocalHttpServer::Stream stream;
-            QString failure; // a piece of the reason; none for a feed that is read
-            std::chrono::milliseconds atLeast;
-        } cases[] = {
-            // Exactly at the limit, the newest release in its last bytes.
-            {start +
-                 QByteArray(UpdateChecker::maximumFeedSize - start.size() - release.size(), ' ') +
-                 release,
-             {},
-             "",
-             0ms},
-            // Refused from the header alone: no body is ever sent.
-            {{}, {{}, 0ms, 64 * UpdateChecker::maximumFeedSize}, "too large", 0ms},
-            // A byte at a time, too often for the silence allowed ever to run out.
-            {{}, {" ", 200ms}, "whole feed", 1s},
+        server.answers = {
+            {"/silent.xml", {.status = {}}},
+            {"/bare.xml",
+             {.body = feedStart + "<item><sparkle:version>99</sparkle:version></item>" + feedEnd}}};
+        const auto checkWithWindow = [&](const QString& path) {
+            win_sparkle_set_appcast_url(server.url(path).toEncoded().constData());
+            win_sparkle_check_update_with_ui();
         };
-        for (const auto& [body, stream, failure, atLeast] : cases) {
-            server.routes = {{"/feed.xml", body}};
-            server.streams = {{"/stream.xml", stream}};
-            UpdateChecker checker;
-            checker.setTimeout(600ms);
-            checker.setDeadline(1s);
-            QElapsedTimer clock;
-            clock.start();
-            const auto result =
-                checkOnce(checker, server.url(body.isNull() ? "/stream.xml" : "/feed.xml"));
-            QCOMPARE(result.outcome,
-                     failure.isEmpty() ? Outcome::UpdateAvailable : Outcome::Failed);
-            QVERIFY2(result.failure.contains(failure), qPrintable(result.failure));
-            QCOMPARE_GE(clock.elapsed(), atLeast.count());
-        }
-    }
-
-    void redirectsNeverLeaveHttps()
-    {
-        const QByteArray feed =
-            "<rss><channel><item><enclosure version=\"2.7.1\"/></item></channel></rss>";
-        server.routes = secureServer.routes = {{"/feed.xml", feed}};
-        secureServer.redirects = {{"/moved.xml", secureServer.url("/feed.xml")},
-                                  {"/insecure.xml", server.url("/feed.xml")}};
-        const struct
-        {
-            const char* path;
-            Outcome outcome;
-            QString failure;
-        } cases[] = {
-            {"/moved.xml", Outcome::UpToDate, ""},
-            {"/insecure.xml", Outcome::Failed, "redirect"},
-        };
-        for (const auto& [path, outcome, failure] : cases) {
-            UpdateChecker checker;
-            const auto result = checkOnce(checker, secureServer.url(path));
-            QCOMPARE(result.outcome, outcome);
-            QVERIFY2(result.failure.contains(failure, Qt::CaseInsensitive),
-                     qPrintable(result.failure));
-        }
-        QCOMPARE(server.requests.load(), 0);
-    }
-
-    void cleanupCancelsACheckInFlight()
-    {
-        server.routes = {{"/silent.xml", QByteArray()}};
-        win_sparkle_set_appcast_url(server.url("/silent.xml").toEncoded().constData());
         win_sparkle_init();
-        win_sparkle_check_update_with_ui();
-        QTRY_COMPARE(server.waiting.load(), 1);
-        win_sparkle_check_update_with_ui(); // asking again only brings the dialog forward
+        // A release without a download address gets no button to one.
+        checkWithWindow("/bare.xml");
         QCOMPARE(QApplication::topLevelWidgets().size(), 1);
-        QPointer<QWidget> dialog = QApplication::topLevelWidgets().first();
+        QPointer dialog = qobject_cast<UpdateDialog*>(QApplication::topLevelWidgets().first());
+        QTRY_COMPARE(dialog->state(), UpdateDialog::State::UpdateAvailable);
+        QVERIFY(dialog->details().contains("no address"));
+        QVERIFY(dialog->findChild<QPushButton*>("downloadButton")->isHidden());
+        // Closing the window while it checks abandons the check.
+        checkWithWindow("/silent.xml");
+        QTRY_COMPARE(server.waiting.load(), 1);
+        QVERIFY(dialog->close());
+        QTRY_COMPARE(server.waiting.load(), 0);
+        // Asking again while a check runs only brings the window forward;
+        // the clean-up ends both.
+        checkWithWindow("/silent.xml");
+        QTRY_COMPARE(server.waiting.load(), 1);
+        win_sparkle_check_update_with_ui();
+        QCOMPARE(QApplication::topLevelWidgets().size(), 1);
         QVERIFY(dialog->isVisible());
-
         win_sparkle_cleanup();
         QVERIFY(!dialog);
         QTRY_COMPARE(server.waiting.load(), 0);

@@ -77,6 +77,26 @@ template <typename Action> QStringList messageFrom(const Action& action)
     return texts;
 }
 
+// The form's texts that a language change must reach, and its shortcuts,
+// which stay the same in every language.
+std::pair<QStringList, QStringList> formTexts(const QWidget* window)
+{
+    QStringList texts{window->windowTitle()}, shortcuts;
+    for (const QAction* action : window->findChildren<QAction*>()) {
+        texts << action->text();
+        shortcuts << action->shortcut().toString();
+    }
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        texts << button->text();
+    }
+    for (const QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            texts << tabs->tabText(i);
+        }
+    }
+    return {texts, shortcuts};
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -152,6 +172,10 @@ private slots:
                  qPrintable(message.value(0)));
         QVERIFY(message.value(1).contains(QDir::toNativeSeparators(workDir.path())));
         QCOMPARE(window.view->toPlainText(), u"earlier output"_s);
+        const kestrano::Translations russian({u"ru"_s});
+        const QString translated = messageFrom([&] { window.transcribe->click(); }).value(0);
+        QVERIFY2(translated.contains(u"словарь произношения «"_s + americanFile),
+                 qPrintable(translated));
     }
 
     void symbolKeyboard()
@@ -238,6 +262,7 @@ private slots:
             languages << file.section(u'_', 1).section(u'.', 0, 0);
         }
         QVERIFY(languages.contains(u"ru"_s));
+        const auto englishTexts = formTexts(&window);
         const QWidget* labelled[] = {window.includeText, window.british,
                                      window.american,    window.transliterate,
                                      window.transcribe,  about->findChild<QLabel*>("label_3")};
@@ -248,6 +273,13 @@ private slots:
             const bool english = language == u"en"_s;
             QCOMPARE(window.transcribe->text() == u"Transcribe!"_s, english);
             QCOMPARE(about->windowTitle() == u"About Kestrano"_s, english);
+            // Every text of the open window follows, as a window built now
+            // shows it; the shortcuts stay.
+            const auto texts = formTexts(&window);
+            const Window built;
+            QCOMPARE(texts.first, formTexts(&built).first);
+            QCOMPARE(texts.first == englishTexts.first, english);
+            QCOMPARE(texts.second, englishTexts.second);
             QCOMPARE(window.size(), QSize(993, 605));
             for (const QWidget* widget : labelled) {
                 const QSize needed = widget->hasHeightForWidth()

@@ -11,7 +11,7 @@ nouns on the first (ˈfɒləʊʌp).
 """
 
 from . import american
-from .phonemes import consonant, copy, join
+from .phonemes import consonant, copy, join, sounds
 
 LATE_PARTS_OF_SPEECH = {"adj", "adv", "verb"}
 
@@ -38,10 +38,6 @@ def with_linking_r(part, phonemes, following):
     if part.endswith(("r", "re")) and phonemes and phonemes[-1][1] and following and following[0][1]:
         return copy(phonemes) + [consonant("r")]
     return phonemes
-
-
-def sounds(phonemes):
-    return [p[0] for p in phonemes]
 
 
 def build(spellings, lookups, letter, late_of):

@@ -86,6 +86,16 @@ def read_word_lists():
     return words, accented
 
 
+def read_common_words():
+    """The words the Debian lists write in lower case: common words, not
+    names (copy and right, but not Marty)."""
+    words = set()
+    for path in WORD_LISTS:
+        with open(path, encoding="utf-8") as f:
+            words.update(w for w in (line.strip() for line in f) if WORD_PATTERN.match(w))
+    return words
+
+
 def read_wordnet_compounds():
     """hyphenated lemma -> set of its parts of speech ("noun", "verb", ...)."""
     compounds = {}

@@ -95,7 +95,8 @@ Both files
                 from the generator's reviewed list.
   kestrano      Grammatical words coded in their connected-speech forms,
                 homographs given their more frequent reading, the few
-                corrections listed in the generator, "eyem" (a.m.) and
+                corrections and accented loanwords listed in the generator
+                (rsum for résumé), "eyem" (a.m.) and
                 "andor" (and/or), chosen by the generator itself; no licence
                 restrictions.
 """

@@ -76,6 +76,35 @@ def unstress_prefix(word, phones):
     return phones
 
 
+WEAK_PREFIXES = ("pre", "re", "be")
+INFLECTIONS = ("'s", "s", "es", "d", "ed", "ing", "er", "ers")
+
+
+def has_weak_prefix(word, british, words):
+    """Whether the word begins with pre-, re- or be- said with a weak ɪ:
+    the British form has an unstressed ɪ there, and what follows the prefix
+    is not a word of its own (but for an inflection), as it is in the
+    re-again words that keep iː in both varieties (rebuild, regroup)."""
+    prefix = next((p for p in WEAK_PREFIXES if word.startswith(p)), None)
+    first = next((p for p in british or [] if p[1]), None)
+    if prefix is None or first is None or first[:3] != ["I", True, 0]:
+        return False
+    rest = word[len(prefix) :]
+    stems = [rest] + [rest[: -len(e)] for e in INFLECTIONS if rest.endswith(e) and len(rest) - len(e) >= 3]
+    return not any(stem in words or stem + "e" in words for stem in stems)
+
+
+def weaken_prefix(phones):
+    # CMUdict writes the prefix of relation, responsibility and pretentious
+    # with IY0, a weak iː; American dictionaries print ɪ there, as British
+    # ones do. Before a vowel it stays i (react).
+    vowels = [i for i, p in enumerate(phones) if split(p)[1]]
+    if len(vowels) > 1 and phones[vowels[0]] == "IY0" and not split(phones[vowels[0] + 1])[1]:
+        phones = list(phones)
+        phones[vowels[0]] = "IH0"
+    return phones
+
+
 # Weak vowels that CMUdict writes as AH0 where American dictionaries print
 # ɪ, decided by the word's ending: the last AH0 before these phones becomes
 # IH0 (knowledge, tourist, stupid, political, limit, America). Not -in,
@@ -188,10 +217,13 @@ def preferred(word, pronunciations):
     return first
 
 
-def from_cmudict(word, pronunciations):
+def from_cmudict(word, pronunciations, weak_prefix=False):
+    """weak_prefix: whether has_weak_prefix holds for the word."""
     phones = preferred(word, pronunciations)
     for fix in (regularise_endings, unstress_final_y, unstress_prefix, weak_vowels):
         phones = fix(word, phones)
+    if weak_prefix:
+        phones = weaken_prefix(phones)
     return to_phonemes(near_and_cure(phones))
 
 

@@ -14,7 +14,7 @@ differ in nothing but these vowels (en-gb's happY i against the other's ɪ
 does not count), and not when it contains one of the stems below.
 """
 
-from .phonemes import LEGAL_ONSETS
+from .phonemes import LEGAL_ONSETS, sounds
 
 # Where en-gb-x-rp's ɑː is wrong: RP keeps æ in these, matched anywhere in
 # the word (plastic also in thermoplastic, sanct in sanctuary); a final #
@@ -112,6 +112,57 @@ def pretonic_stress(phonemes):
     if primary >= 2 and not vowels[0][2] and not vowels[1][2] and vowels[0][0] not in WEAK_VOWELS:
         vowels[0][2] = 2
     return phonemes
+
+
+# Endings after the y of a stem (beauty, happy, penny), with the vowel that
+# y keeps before them in current learner's dictionaries: ɪ before -ful and
+# -ly (beautiful ˈbjuːtɪfəl, happily ˈhæpɪli), the happY i before the
+# others (happiness ˈhæpinəs, penniless, merriment). espeak-ng mixes both
+# in each (ˈbjuːtifəl, ˈkætɪnəs).
+Y_ENDINGS = (
+    ("fulness", KIT), ("fully", KIT), ("ful", KIT), ("ly", KIT),
+    ("nesses", HAPPY), ("ness", HAPPY), ("lessness", HAPPY), ("lessly", HAPPY), ("less", HAPPY),
+    ("ments", HAPPY), ("ment", HAPPY),
+)
+
+
+def y_vowel(word, lookup, common):
+    """(index, vowel) for the y of a word built on a stem in -y: the stem
+    with an ending of Y_ENDINGS, or a compound of two common words (written
+    in lower case in the word lists) whose first ends in y (copyright,
+    everything, anyway), where the y is the happY i as in the stem said
+    alone (ˈkɒpiraɪt, not ˈkɒpɪraɪt). None when the word is no such thing
+    or does not sound like its parts; names are left out, since a name
+    that ends in y makes false compounds (Marty in martyrise)."""
+    base = word[:-2] if word.endswith("'s") else word
+    splits = [(base[: -len(ending) - 1] + "y", None, vowel)
+              for ending, vowel in Y_ENDINGS if base.endswith("i" + ending)]
+    splits += [(word[:k], word[k:], HAPPY) for k in range(3, len(word) - 2)
+               if word[k - 1] == "y" and word[:k] in common and word[k:] in common]
+    phonemes = lookup[word]
+    for stem, rest, vowel in splits:
+        said = lookup.get(stem)
+        if not said or said[-1][:3] != [HAPPY, True, 0] or len(said) >= len(phonemes):
+            continue
+        at = len(said) - 1
+        if rest is not None and sounds(lookup.get(rest, [])) != sounds(phonemes[at + 1 :]):
+            continue
+        if sounds(phonemes[:at]) == sounds(said[:at]) and phonemes[at][0] in (KIT, HAPPY) \
+                and not phonemes[at][2]:
+            return at, vowel
+    return None
+
+
+def stems_in_y(lookup, common):
+    """word -> phonemes for the words whose y y_vowel sets otherwise."""
+    changed = {}
+    for word in sorted(lookup):
+        found = y_vowel(word, lookup, common)
+        if found and lookup[word][found[0]][0] != found[1]:
+            phonemes = [list(p) for p in lookup[word]]
+            phonemes[found[0]][0] = found[1]
+            changed[word] = phonemes
+    return changed
 
 
 def keeps_trap(word):

@@ -11,7 +11,7 @@ nouns on the first (ˈfɒləʊʌp).
 """
 
 from . import american
-from .phonemes import consonant, copy, join
+from .phonemes import consonant, copy, join, sounds
 
 LATE_PARTS_OF_SPEECH = {"adj", "adv", "verb"}
 
@@ -21,7 +21,7 @@ LATE_FIRST_PARTS = {"self", "well", "ill", "half", "non", "ex", "mid", "all", "s
                     "pre", "post", "co", "re", "un", "over", "under", "out"}
 
 
-def is_late(spelling, wordnet, cmu_hyphenated):
+def is_late(spelling, wordnet, cmu_hyphenated, open_compounds=None, adjectives=()):
     parts = spelling.split("-")
     if parts[0] in LATE_FIRST_PARTS or all(len(p) == 1 for p in parts):
         return True  # letters are spelt with the stress on the last: l-p ˌelˈpiː
@@ -29,6 +29,12 @@ def is_late(spelling, wordnet, cmu_hyphenated):
         return bool(wordnet[spelling] & LATE_PARTS_OF_SPEECH)
     if spelling in cmu_hyphenated:
         return american.compound_is_late(cmu_hyphenated[spelling][0])
+    if open_compounds and spelling in open_compounds:
+        # WordNet writes these as two words: a noun of two nouns keeps the
+        # compound stress on the first (credit card), but an adjective
+        # before the noun leaves it to the noun (third party ˌθɜːdˈpɑːti,
+        # real time).
+        return bool(open_compounds[spelling] & LATE_PARTS_OF_SPEECH) or parts[0] in adjectives
     return True  # the number words
 
 
@@ -38,10 +44,6 @@ def with_linking_r(part, phonemes, following):
     if part.endswith(("r", "re")) and phonemes and phonemes[-1][1] and following and following[0][1]:
         return copy(phonemes) + [consonant("r")]
     return phonemes
-
-
-def sounds(phonemes):
-    return [p[0] for p in phonemes]
 
 
 def build(spellings, lookups, letter, late_of):

@@ -2,7 +2,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The possessive 's, made to agree with the engine's own -s ending.
+"""The possessive 's and the plural -es, made to agree with the engine's own
+-s ending.
 
 The sources end a word in 's with whatever their rules give (often z after
 a voiceless consonant: Kate's keɪtz). The engine derives "kate's" from
@@ -48,3 +49,14 @@ def regularise_possessives(entries):
             stem = without_s(entries[word])
         if stem:
             entries[word] = with_s(stem)
+
+
+def regularise_plurals(entries):
+    """entries: word -> code. A plural in -es of a singular in -e that
+    does not end in a sibilant takes the engine's ending, not the syllable
+    ɪz that espeak-ng gives a few (clichés as ˈkliːʃeɪɪz, bellyaches)."""
+    for word in sorted(entries):
+        singular = entries.get(word[:-1]) if word.endswith("es") else None
+        if singular and " " not in singular and entries[word] == singular + "Iz" \
+                and s_ending(singular) != "Iz":
+            entries[word] = with_s(singular)

@@ -32,3 +32,10 @@ def arrivals(accented, existing):
         elif form not in forms:
             forms[form] = word
     return forms, shadowed
+
+
+def inflects(word, stems):
+    """Whether the word is one of the stems with an English ending (cafés,
+    café's, clichéd, sautéing)."""
+    return any(word.startswith(stem) and word[len(stem) :] in ("s", "'s", "d", "ed", "ing")
+               for stem in stems)

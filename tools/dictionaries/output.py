@@ -89,13 +89,18 @@ Both files
                 from CMUdict's hyphenated entries and the hyphenated lemmas of
                 WordNet 3.0 (licence below), said as their parts from the
                 same file.
+  open-compound WordNet 3.0's nouns, adjectives and adverbs of two words
+                (third party) under their joined spelling (thirdparty), which
+                a text that hyphenates them hands over, said as their parts
+                from the same file.
   number        Digit strings 0 to 9999, years and ordinals 1st to 100th,
                 said as the number words of the same file.
   abbreviation  Abbreviations and initialisms without their dots (eg, bbc),
                 from the generator's reviewed list.
   kestrano      Grammatical words coded in their connected-speech forms,
                 homographs given their more frequent reading, the few
-                corrections listed in the generator, "eyem" (a.m.) and
+                corrections and accented loanwords listed in the generator
+                (rsum for résumé), "eyem" (a.m.) and
                 "andor" (and/or), chosen by the generator itself; no licence
                 restrictions.
 """

@@ -44,6 +44,11 @@ def copy(phonemes):
     return [list(p) for p in phonemes]
 
 
+def sounds(phonemes):
+    """The phonemes' codes without their stress, for comparing two sayings."""
+    return [p[0] for p in phonemes]
+
+
 # Vowel codes, longest first, for reading a code back into phonemes.
 VOWEL_CODES = ("E:", "eI", "aI", "OI", "au", "ou", "qu", "Iq", "eq", "uq",
                "I", "e", "x", "P", "A", "u", "q", "i", "J", "R", "L", "H")

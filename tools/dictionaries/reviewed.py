@@ -85,6 +85,22 @@ BRITISH_OVERRIDES = {
     "they're": "Deq",  # espeak reads it as two syllables
     "hundred": "'hAndrqd",  # espeak has -rɪd; learners' dictionaries print -rəd
     "versus": "'vE:sqs",  # espeak reads the ending as the plural -ɪz
+    "into": "'IntH",  # espeak ends the citation form in a weak ʊ; it is uː
+    "onto": "'PntH",  # as "into"
+    "unto": "'AntH",  # as "into"
+    "electricity": 'I"lek\'trIsqti',  # espeak drops the secondary stress that electric gives
+}
+
+# Accented loanwords, under their accented spelling: (British, American),
+# None where the source's form is right. The normaliser hands them over
+# without their accents (café as caf); their inflections (cafés, clichéd)
+# are left to the engine's endings, which derive them from these. Like
+# every loanword, they never replace a word that the stripped form spells.
+LOANWORDS = {
+    "café": ("'kxfeI", None),  # espeak stresses the last syllable in British too
+    "cliché": ("'klJSeI", "klJ'SeI"),  # espeak has klɪ-, and the last syllable stressed in British
+    "résumé": ("'rezjHmeI", "'rezqmeI"),  # the Debian word lists lack it, so rsum was not found
+    "sauté": ("'squteI", None),  # espeak's British has sɔːˈteɪ, stressed last
 }
 
 # American entries whose first CMUdict pronunciation is a poor choice.

@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "FuzzSupport.h"
-#include "PhonemeCode.h"
 #include "StringFunctions.h"
 #include "TranscriptionEngine.h"
 
@@ -16,6 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const TranscriptionEngine engine(engineDictionary());
     const std::u16string sentence = unitsOf(data, size);
 
+    // Only letters, digits, apostrophes and single inner spaces are left, and
+    // a second pass changes nothing.
     const std::u16string normalized = engine.normalizeSentence(sentence);
     FUZZ_CHECK(normalized.find_first_not_of(
                    u" 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789") ==
@@ -23,43 +24,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(normalized.find(u"  ") == normalized.npos && !normalized.starts_with(u' ') &&
                !normalized.ends_with(u' ') && engine.normalizeSentence(normalized) == normalized);
 
-    // The sentence built step by step from the word codes joined by "_"
-    // agrees with the words' view.
+    // Each word of the words' view has the code its origin gives, and the
+    // context rules applied to those codes joined by "_" give the sentence.
     std::vector<std::u16string> words;
     splitOn(words, normalized, u' ');
-    std::u16string joinedCodes;
-    for (const std::u16string& word : words) {
-        joinedCodes += engine.transcribeWord(word) + u'_';
-    }
-    joinedCodes.pop_back();
-    const std::u16string ipa = engine.transcribeSentence(sentence);
-    FUZZ_CHECK(u'/' + engine.applySentenceRules(words, joinedCodes) + u'/' == ipa);
     const std::vector<WordTranscription> entries = engine.transcribeWords(sentence);
     FUZZ_CHECK(entries.size() == words.size());
-
-    // Each word keeps its own code, changed by the rules at most, and its
-    // origin gives that code again. Its IPA renders each "_"-separated piece
-    // of the code on its own, not-found forms as they are.
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    std::u16string joinedCodes;
+    for (std::size_t i = 0; i < words.size(); ++i) {
         const WordTranscription& entry = entries[i];
         const std::u16string code = engine.transcribeWord(words[i]);
-        FUZZ_CHECK(entry.word == words[i]);
-        FUZZ_CHECK(std::count(entry.code.begin(), entry.code.end(), u'_') ==
-                   std::count(code.begin(), code.end(), u'_'));
-        std::vector<std::u16string> pieces;
-        splitOn(pieces, entry.code, u'_');
-        std::u16string rendered;
-        for (const std::u16string& piece : pieces) {
-            rendered += (piece.starts_with(u'(') ? piece : codesToIpa(piece)) + u' ';
-        }
-        FUZZ_CHECK(entry.ipa + u' ' == rendered);
         std::u16string lowered = words[i];
         std::transform(lowered.begin(), lowered.end(), lowered.begin(), lowerAsciiLetter);
+        FUZZ_CHECK(entry.word == words[i]);
         FUZZ_CHECK(entry.source == WordSource::NotFound
                        ? entry.code == code && code.starts_with(u'(')
                    : entry.source == WordSource::Derived
                        ? engine.transcribeFromStem(entry.stem, entry.suffix) == code
                        : engineDictionary().find(lowered) == code);
+        joinedCodes += code + u'_';
     }
+    joinedCodes.pop_back();
+    FUZZ_CHECK(u'/' + engine.applySentenceRules(words, joinedCodes) + u'/' ==
+               engine.transcribeSentence(sentence));
     return 0;
 }

@@ -5,9 +5,10 @@
 #pragma once
 
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // Expected-value tables live in tests/data/ as UTF-8 text: one row per line,
@@ -16,6 +17,16 @@
 // return, a backslash and one byte, so that a row can hold what a plain text
 // line cannot.
 using TableRow = std::vector<std::string>;
+
+// A file's bytes. One that cannot be read is an error, never an empty table.
+inline std::string readFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    return {std::istreambuf_iterator<char>(file), {}};
+}
 
 inline std::string unescapeField(const std::string& field)
 {
@@ -27,9 +38,7 @@ inline std::string unescapeField(const std::string& field)
             out += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16));
             i += 2;
         } else {
-            const std::string_view plain = "tnr", meant = "\t\n\r";
-            const std::size_t at = plain.find(next);
-            out += at == std::string_view::npos ? next : meant[at];
+            out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
         }
     }
     return out;
@@ -37,24 +46,15 @@ inline std::string unescapeField(const std::string& field)
 
 inline std::vector<TableRow> readTable(const std::string& name)
 {
-    const std::string path = std::string(KESTRANO_TEST_DATA_DIR) + "/" + name;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw std::runtime_error("cannot read the test table " + path);
-    }
     std::vector<TableRow> rows;
-    for (std::string line; std::getline(file, line);) {
-        if (line.empty() || line.starts_with('#')) {
-            continue;
-        }
-        TableRow& row = rows.emplace_back();
-        for (std::size_t start = 0;;) {
-            const std::size_t tab = line.find('\t', start);
-            row.push_back(unescapeField(line.substr(start, tab - start)));
-            if (tab == std::string::npos) {
-                break;
+    std::istringstream lines(readFile(KESTRANO_TEST_DATA_DIR "/" + name));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && !line.starts_with('#')) {
+            TableRow& row = rows.emplace_back();
+            for (std::size_t start = 0, tab = 0; tab != std::string::npos; start = tab + 1) {
+                tab = line.find('\t', start);
+                row.push_back(unescapeField(line.substr(start, tab - start)));
             }
-            start = tab + 1;
         }
     }
     return rows;

@@ -6,12 +6,10 @@
 #include "PronunciationDictionary.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
+#include <sstream>
 #include <string_view>
 #include <vector>
-
-#include <unistd.h>
 
 using namespace kestrano;
 
@@ -31,89 +29,61 @@ std::u16string widen(std::string_view bytes, bool lower)
 
 // The file format read the slow and obvious way, as the table's reference.
 // `keys` gets every entry line's key as written.
-Entries referenceEntries(std::string_view text, std::vector<std::string_view>& keys)
+Entries referenceEntries(const std::string& text, std::vector<std::string>& keys)
 {
     Entries entries;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = text.find('\n', start);
-        std::string_view line = text.substr(start, end == text.npos ? text.npos : end - start);
-        if (end != text.npos && line.ends_with('\r')) {
-            line.remove_suffix(1);
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!lines.eof() && line.ends_with('\r')) { // a CR right before the LF
+            line.pop_back();
         }
         if (std::count(line.begin(), line.end(), '\t') == 2) {
-            const std::size_t first = line.find('\t');
-            const std::size_t second = line.find('\t', first + 1);
+            const std::size_t first = line.find('\t'), second = line.find('\t', first + 1);
             keys.push_back(line.substr(first + 1, second - first - 1));
             entries[widen(keys.back(), true)] = widen(line.substr(second + 1), false);
         }
-        if (end == text.npos) {
-            return entries;
-        }
-        start = end + 1;
     }
+    return entries;
 }
 
 void checkTable(const PronunciationDictionary& table, const Entries& expected,
-                const std::vector<std::string_view>& keys)
+                const std::vector<std::string>& keys)
 {
-    FUZZ_CHECK(table.size() == expected.size());
-    std::vector<std::pair<std::u16string, std::u16string>> visited;
+    using Visits = std::vector<std::pair<std::u16string, std::u16string>>;
+    Visits visited;
     table.forEach([&](std::u16string key, std::u16string value) {
-        visited.emplace_back(std::move(key), std::move(value));
+        FUZZ_CHECK(table.find(key) == value && table.hasTranscription(key) == !value.empty());
+        visited.emplace_back(key, value);
     });
-    FUZZ_CHECK(std::equal(
-        visited.begin(), visited.end(), expected.begin(), expected.end(),
-        [](const auto& a, const auto& b) { return a.first == b.first && a.second == b.second; }));
-    for (const auto& [key, value] : expected) {
-        FUZZ_CHECK(table.find(key) == value);
-        FUZZ_CHECK(table.hasTranscription(key) == !value.empty());
-    }
+    FUZZ_CHECK(table.size() == expected.size() &&
+               visited == Visits(expected.begin(), expected.end()));
     // A key as written, its bytes taken as units without sign extension,
     // matches only when lowering and widening leave it as it is.
-    for (const std::string_view key : keys) {
-        std::u16string units(key.size(), u'\0');
-        std::transform(key.begin(), key.end(), units.begin(),
-                       [](unsigned char byte) { return char16_t{byte}; });
+    for (const std::string& key : keys) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(key.data());
+        const std::u16string units(bytes, bytes + key.size());
         FUZZ_CHECK(table.find(units).has_value() == (widen(key, true) == units));
     }
-}
-
-// One file per process, rewritten for each input and removed at exit.
-const std::string& scratchFile()
-{
-    static const std::string path = [] {
-        std::string name =
-            (std::filesystem::temp_directory_path() / "kestrano-fuzz-XXXXXX").string();
-        const int descriptor = ::mkstemp(name.data());
-        FUZZ_CHECK(descriptor >= 0);
-        ::close(descriptor);
-        return name;
-    }();
-    static const struct Remover
-    {
-        ~Remover() { std::remove(path.c_str()); }
-    } remover;
-    return path;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string_view> keys;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> keys;
     const Entries expected = referenceEntries(text, keys);
     checkTable(PronunciationDictionary::fromFileText(text), expected, keys);
 
     // The loader reads the same bytes from a file; the second load finds the
-    // table already built from them.
-    std::FILE* file = std::fopen(scratchFile().c_str(), "wb");
-    FUZZ_CHECK(file != nullptr);
-    FUZZ_CHECK(size == 0 || std::fwrite(text.data(), 1, size, file) == size);
-    FUZZ_CHECK(std::fclose(file) == 0);
+    // table already built from them. The file has no name and goes with the process.
+    std::FILE* file = std::tmpfile();
+    FUZZ_CHECK(file != nullptr && std::fwrite(text.data(), 1, size, file) == size &&
+               std::fflush(file) == 0);
     for (int load = 0; load < 2; ++load) {
-        FUZZ_CHECK(loadDictionary(scratchFile()));
+        FUZZ_CHECK(loadDictionary("/proc/self/fd/" + std::to_string(::fileno(file))));
         checkTable(pronunciationDictionary(), expected, keys);
     }
+    std::fclose(file);
     return 0;
 }

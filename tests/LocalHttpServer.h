@@ -34,23 +34,14 @@ public:
     // The threads end once they notice this, and are joined after it.
     ~LocalHttpServer() override { stopping = true; }
 
-    // Serves https from now on, with a certificate made for the purpose by
-    // openssl. Returns it for the client to trust; null if none could be made.
+    // Serves https from now on, with the test certificate of tests/data, made
+    // for 127.0.0.1 to last a century. Returns it for the client to trust.
     QSslCertificate useTls()
     {
-        const QTemporaryDir folder;
-        const QString keyFile = folder.filePath("key.pem");
-        const QString certificateFile = folder.filePath("certificate.pem");
-        QProcess openssl;
-        openssl.start("openssl",
-                      {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
-                       "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
-                       "subjectAltName=IP:127.0.0.1", "-keyout", keyFile, "-out", certificateFile});
-        openssl.waitForFinished();
-        QFile keyPem(keyFile);
+        QFile keyPem(KESTRANO_TEST_DATA_DIR "/localhost-key.pem");
         key = keyPem.open(QIODevice::ReadOnly) ? QSslKey(&keyPem, QSsl::Ec) : QSslKey();
         certificate =
-            key.isNull() ? QSslCertificate() : QSslCertificate::fromPath(certificateFile).value(0);
+            QSslCertificate::fromPath(KESTRANO_TEST_DATA_DIR "/localhost-certificate.pem").value(0);
         return certificate;
     }
 

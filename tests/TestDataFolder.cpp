@@ -13,11 +13,9 @@
 // bin/../share/kestrano; the working directory is home/.
 TEST(EnterInstalledDataFolder, WhenTheWorkingDirectoryHoldsNoDictionary)
 {
-    const struct
-    {
-        QString workingFile, installedFile;
-        bool moved;
-    } cases[] = {
+    // The file in the working directory, the file in the installation, and
+    // whether the program moves there.
+    const std::tuple<QString, QString, bool> cases[] = {
         {"", "data/LICENSES", true}, // started from a menu; data/ need hold no dictionary
         {"data/lexora_eng_transcription.txt", "data/LICENSES", false},
         {"data/american_transcription-abridged.txt", "data/LICENSES", false},

@@ -11,10 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <iostream>
-#include <sstream>
 
 using kestrano::PronunciationDictionary;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -41,29 +43,23 @@ INSTANTIATE_TEST_SUITE_P(Varieties, DictionaryFiles, testing::Values(0, 1),
 
 TEST_P(DictionaryFiles, EveryLineIsSourceWordAndCodeSortedByWord)
 {
-    // PhonemeCode letters with an IPA rendering, plus the length and stress
-    // marks, and the space between the words of a number's reading ("1990").
-    const std::string_view codeLetters = "pbtdkgfvTDszSZhCGmnNwlrjIexPAuqiJRLHEOoa:'\" ";
-    std::istringstream lines(readFile(paths[GetParam()]));
-    std::string line, source, word, code, previousWord;
-    std::size_t count = 0;
-    for (; std::getline(lines, line); ++count, previousWord = word) {
-        std::istringstream fields(line);
-        std::getline(std::getline(std::getline(fields, source, '\t'), word, '\t'), code);
-        // Strictly ascending words: one line per word, and regenerated files
-        // comparable byte for byte.
-        ASSERT_TRUE(fields && !source.empty() &&
-                    word.find_first_not_of("abcdefghijklmnopqrstuvwxyz'0123456789") ==
-                        std::string::npos &&
-                    word.find_first_not_of('\'') != std::string::npos &&
-                    code.find_first_not_of(codeLetters) == std::string::npos && !code.empty() &&
-                    code.front() != ' ' && code.back() != ' ' && code.find("  ") == code.npos &&
-                    previousWord < word)
-            << "line " << count + 1 << ": " << line;
+    // A source; a word of lower-case letters, digits and apostrophes; a code of
+    // PhonemeCode letters with an IPA rendering and the marks, in words single
+    // spaces apart (a number's reading, "1990").
+    const QRegularExpression entry(uR"(^[^\t]+\t[a-z0-9']*[a-z0-9][a-z0-9']*\t)"
+                                   uR"([pbtdkgfvTDszSZhCGmnNwlrjIexPAuqiJRLHEOoa:'"]+)"
+                                   uR"(( [pbtdkgfvTDszSZhCGmnNwlrjIexPAuqiJRLHEOoa:'"]+)*$)"_s);
+    const QStringList lines = QString::fromUtf8(readFile(paths[GetParam()])).split(u'\n');
+    // Strictly ascending words: one line per word, and regenerated files
+    // comparable byte for byte.
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        ASSERT_TRUE(entry.match(lines[i]).hasMatch() &&
+                    (i == 0 || lines[i - 1].section(u'\t', 1, 1) < lines[i].section(u'\t', 1, 1)))
+            << "line " << i + 1 << ": " << lines[i].toStdString();
     }
-    EXPECT_GE(count, 100000u);
+    EXPECT_TRUE(lines.last().isEmpty() && lines.size() > 100000);
     // Every line loads, the last one included.
-    EXPECT_EQ(shipped(GetParam()).size(), count);
+    EXPECT_EQ(shipped(GetParam()).size(), std::size_t(lines.size() - 1));
 }
 
 TEST_P(DictionaryFiles, WordsStemsAndSentencesComeOutAsWrittenDown)

@@ -20,12 +20,9 @@ const QString footer = QStringLiteral("</body>\n</html>");
 
 const kestrano::PronunciationDictionary& words()
 {
-    static const auto dictionary = makeDictionary({{"hello", "hq'lqu"},
-                                                   {"world", "wE:ld"},
-                                                   {"good", "gud"},
-                                                   {"night", "naIt"},
-                                                   {"it's", "Its"},
-                                                   {"cheese", "'CJz"}});
+    static const auto dictionary = kestrano::PronunciationDictionary::fromFileText(
+        "0\thello\thq'lqu\n0\tworld\twE:ld\n0\tgood\tgud\n0\tnight\tnaIt\n"
+        "0\tit's\tIts\n0\tcheese\t'CJz\n");
     return dictionary;
 }
 
@@ -56,21 +53,4 @@ TEST(ComposeTranscriptionDocument, AsTheTableSays)
                   header + QString::fromStdString(row[3]) + footer)
             << row[2];
     }
-}
-
-TEST(ComposeTranscriptionDocument, TenMegabytesOfText)
-{
-    const kestrano::TranscriptionEngine engine(words());
-    const QString sentences = QStringLiteral("Hello world, good night! It\u2019s cheese?\n");
-    const qsizetype repeats = (10 << 20) / sentences.size();
-    const QString document =
-        composeTranscriptionDocument(sentences.repeated(repeats), {true, false}, engine);
-    EXPECT_TRUE(document.startsWith(
-        header + "<p><span class=\"original\">Hello world, good night!</span><br>\n"
-                 "<span class=\"transcr\">/h\u0259\u02C8l\u0259\u028A w\u025C\u02D0ld "
-                 "\u0261\u028Ad na\u026At/</span></p>\n"));
-    EXPECT_TRUE(document.endsWith(
-        "<p><span class=\"original\"></span><br>\n<span class=\"transcr\">/()/</span></p>\n" +
-        footer));
-    EXPECT_EQ(document.count(QStringLiteral("<p>")), 2 * repeats + 1);
 }

@@ -127,13 +127,8 @@ private slots:
              {.body = feedStart + "<item><enclosure version=\"2.7.1\"/></item>" + feedEnd}},
             {"/moved.xml", {"302 Found\r\nLocation: " + secureServer.url("/feed.xml").toEncoded()}},
             {"/insecure.xml", {"302 Found\r\nLocation: " + server.url("/full.xml").toEncoded()}}};
-        const struct
-        {
-            QUrl url;
-            Outcome outcome;
-            QString failure; // a piece of the reason
-            std::chrono::milliseconds atLeast;
-        } cases[] = {
+        // Each case: the feed, the outcome, a piece of the reason, the least time taken.
+        const std::tuple<QUrl, Outcome, QString, std::chrono::milliseconds> cases[] = {
             // Exactly at the limit, the newest release in its last bytes.
             {server.url("/full.xml"), Outcome::UpdateAvailable, "", 0ms},
             // Refused from the header alone: no body is ever sent.

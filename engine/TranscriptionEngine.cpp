@@ -130,10 +130,22 @@ void appendRendered(std::u16string& out, std::u16string_view code)
 
 std::u16string TranscriptionEngine::transcribeSentence(std::u16string sentence) const
 {
-    return joinTranscription(transcribeWords(std::move(sentence)));
+    // The words are rendered straight into one string: the same words that
+    // transcribeWords gives, joined as joinTranscription joins them, without
+    // a string of its own for each.
+    std::u16string slashed(1, u'/');
+    transcribeWords(std::move(sentence), &slashed);
+    slashed += u'/';
+    return slashed;
 }
 
 std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16string sentence) const
+{
+    return transcribeWords(std::move(sentence), nullptr);
+}
+
+std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16string sentence,
+                                                                    std::u16string* joined) const
 {
     std::vector<std::u16string> words;
     splitOn(words, normalizeSentence(std::move(sentence)), u' ');
@@ -168,14 +180,22 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
 
     // Each word gets its parts back, joined by spaces in the IPA as the
     // sentence shows them, and by "_" in the code.
+    if (joined) {
+        std::size_t codeUnits = parts.size();
+        for (const CodePart& part : parts) {
+            codeUnits += part.code->size();
+        }
+        joined->reserve(joined->size() + codeUnits * 3 / 2 + 1);
+    }
     std::size_t previous = words.size();
     for (const CodePart& part : parts) {
         WordTranscription& entry = entries[part.word];
         const bool first = part.word != previous;
-        if (!first) {
-            entry.ipa += u' ';
+        std::u16string& ipa = joined ? *joined : entry.ipa;
+        if (joined ? &part != &parts.front() : !first) {
+            ipa += u' ';
         }
-        appendRendered(entry.ipa, *part.code);
+        appendRendered(ipa, *part.code);
         if (part.code != &entry.code) {
             if (first) {
                 entry.code.clear();

@@ -61,6 +61,10 @@ public:
     std::u16string ensureStressMark(std::u16string transcription) const;
 
 private:
+    // transcribeWords; with `joined`, each word's IPA goes there instead,
+    // after a space from the previous word's, and the words' own stay empty.
+    std::vector<WordTranscription> transcribeWords(std::u16string sentence,
+                                                   std::u16string* joined) const;
     // The word's code, as transcribeWord gives it. Where the code came from
     // goes into `origin`'s source, stem and suffix, which transcribeWords
     // fills this way and transcribeWord drops.

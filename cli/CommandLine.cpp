@@ -69,7 +69,6 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         }
     }
     line.dictionaryPath = explicitDictionary.value_or(varietyPath);
-    line.dictionaryNamed = explicitDictionary.has_value();
     line.variety = explicitDictionary                               ? ""
                    : varietyPath == kestrano::britishDictionaryPath ? "british"
                                                                     : "american";

@@ -12,13 +12,14 @@
 struct CommandLine
 {
     std::string dictionaryPath = kestrano::americanDictionaryPath;
-    bool dictionaryNamed = false; // by --dictionary: read as given, never looked for
     bool includeOriginalText = true;
     bool transliterate = false;
     bool plainText = false;
     bool json = false;
     bool wordList = false;
     std::string variety = "american"; // "british", or empty when --dictionary names the file
+    // A file named by --dictionary is read as given and never looked for.
+    bool dictionaryNamed() const { return variety.empty(); }
     bool showHelp = false;
     bool showVersion = false;
     std::vector<std::string> inputs; // "-" is standard input

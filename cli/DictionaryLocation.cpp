@@ -43,7 +43,7 @@ ChosenDictionary loadChosenDictionary(const CommandLine& line, const QString& in
 {
     // A named file keeps its bytes: a file name need not be valid UTF-8.
     std::string path = line.dictionaryPath;
-    if (!line.dictionaryNamed) {
+    if (!line.dictionaryNamed()) {
         const QString relative = QString::fromStdString(line.dictionaryPath);
         const QString folder = kestrano::dataFolderFor({relative}, installedDataParent);
         if (!folder.isEmpty()) {

@@ -147,8 +147,13 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
 std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16string sentence,
                                                                     std::u16string* joined) const
 {
+    const std::u16string normalized = normalizeSentence(std::move(sentence));
     std::vector<std::u16string> words;
-    splitOn(words, normalizeSentence(std::move(sentence)), u' ');
+    splitOn(words, normalized, u' ');
+    if (joined) {
+        // IPA runs about as long as the spelling; one allocation, not several.
+        joined->reserve(joined->size() + 2 * normalized.size() + 2);
+    }
     std::vector<WordTranscription> entries(words.size());
     std::size_t partCount = 0;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -180,13 +185,6 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
 
     // Each word gets its parts back, joined by spaces in the IPA as the
     // sentence shows them, and by "_" in the code.
-    if (joined) {
-        std::size_t codeUnits = parts.size();
-        for (const CodePart& part : parts) {
-            codeUnits += part.code->size();
-        }
-        joined->reserve(joined->size() + codeUnits * 3 / 2 + 1);
-    }
     std::size_t previous = words.size();
     for (const CodePart& part : parts) {
         WordTranscription& entry = entries[part.word];

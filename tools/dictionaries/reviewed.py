@@ -89,6 +89,12 @@ BRITISH_OVERRIDES = {
     "onto": "'PntH",  # as "into"
     "unto": "'AntH",  # as "into"
     "electricity": 'I"lek\'trIsqti',  # espeak drops the secondary stress that electric gives
+    # CMUdict has only the American four syllables (ˈkʌmfərtəbəl); RP says
+    # three, as espeak does.
+    "comfortable": "'kAmftqbql",
+    "comfortably": "'kAmftqbli",
+    "uncomfortable": "An'kAmftqbql",
+    "uncomfortably": "An'kAmftqbli",
 }
 
 # Accented loanwords, under their accented spelling: (British, American),

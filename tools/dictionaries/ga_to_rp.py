@@ -24,7 +24,9 @@ form is taken whole.
 """
 
 import re
+from collections import namedtuple
 
+from .british import pretonic_stress
 from .phonemes import PRIMARY, consonant, copy, drop_stress_after_primary, normalise
 
 WEAK = ("q", "I", "i", "u")
@@ -32,15 +34,19 @@ FULL_BEFORE_R = {"I": "Iq", "J": "Iq", "i": "Iq", "e": "eq", "eI": "eq", "u": "u
                  "ou": "L", "qu": "L", "x": "R", "A": "E:"}
 # The RP vowels a GA vowel may stand for: elsewhere, and before an r that
 # a vowel follows (sorry, mirror, very, hurry, jury).
-CHOICES = {"R": ("P", "R", "x"), "L": ("L", "P"), "x": ("x", "R"), "A": ("A", "P"), "J": ("J", "Iq")}
+# CMUdict writes LOT and THOUGHT either way in some words (coauthoring
+# AA1, paparazzi AO1), so espeak-ng decides among all the back vowels.
+CHOICES = {"R": ("P", "R", "x", "L"), "L": ("L", "P", "R"), "x": ("x", "R"), "A": ("A", "P", "R"),
+           "J": ("J", "Iq")}
 CHOICES_BEFORE_R = {"R": ("R", "P"), "L": ("L", "P"), "x": ("x", "R"), "I": ("I", "Iq"),
                     "J": ("Iq", "I"), "e": ("e", "eq", "x"), "u": ("uq", "L"), "H": ("uq", "L"),
                     "E:": ("E:", "A")}
 YOD_CONSONANTS = "tdnszlT"
 U_VOWELS = ("H", "u", "uq")
-# -ary, -ery, -ory, -mony and their plurals: RP has a weak vowel after the
-# stress where GA keeps a full one (secretary ˈsekrətəri, ceremony).
-REDUCED_ENDINGS = re.compile(r"(ar|er|or)(y|ies|ily|y's)$|mon(y|ies|y's)$")
+# -ary, -ery, -ory, -berry, -mony and their plurals: RP has a weak vowel
+# after the stress where GA keeps a full one (secretary ˈsekrətəri,
+# raspberry, ceremony).
+REDUCED_ENDINGS = re.compile(r"(ar|er|or|arr|err|orr)(y|ies|ily|y's)$|mon(y|ies|y's)$")
 # Where GA's weak vowel is RP's aɪ (organization, hostile): spelt i there.
 PRICE_SPELLINGS = re.compile(r"i[sz]ation|i[sz]ational|iles?$|ile's$")
 
@@ -103,9 +109,24 @@ def vowel_indexes(phonemes):
 
 def aligned_vowels(ga, espeak):
     """GA vowel index -> espeak-ng's phoneme of the same syllable, when the
-    two have as many vowels."""
+    two have as many vowels between the same consonants (realism has its m
+    syllabic in CMUdict, so its vowels do not line up)."""
     mine, theirs = vowel_indexes(ga), vowel_indexes(espeak or [])
-    return dict(zip(mine, (espeak[i] for i in theirs))) if len(mine) == len(theirs) else {}
+    if len(mine) != len(theirs) or consonants(ga) != consonants(espeak):
+        return {}
+    return dict(zip(mine, (espeak[i] for i in theirs)))
+
+
+def consonants(phonemes):
+    """The consonants of the skeleton, in groups between vowels."""
+    groups, group = [], []
+    for i, p in enumerate(phonemes):
+        if p[1]:
+            groups.append(tuple(group))
+            group = []
+        elif not (p[0] in ("r", "j", "w", "h") or is_glide(phonemes, i)):
+            group.append(p[0])
+    return groups + [tuple(group)]
 
 
 def default_vowel(word, code):
@@ -119,14 +140,30 @@ def default_vowel(word, code):
     return code
 
 
-def choose_vowel(word, p, theirs, context, right_before_primary):
+# Where a GA vowel stands: before_r() of it, whether the next vowel has
+# the main stress, whether nothing but an ending closes its syllable
+# (happY i, cities), whether it is the word's first vowel.
+Place = namedtuple("Place", "context right_before_primary open_end first")
+
+
+def place_of(ga, i, vowels):
+    later = vowels[vowels.index(i) + 1] if vowels.index(i) + 1 < len(vowels) else None
+    return Place(before_r(ga, i), later is not None and ga[later][2] == PRIMARY,
+                 i + 1 == len(ga) or ga[i + 1][1] or all(q[0] in "szd" for q in ga[i + 1 :]),
+                 i == vowels[0])
+
+
+def choose_vowel(word, p, theirs, place):
     """(RP code, stress) for one GA vowel p; theirs is espeak-ng's phoneme
     of the same syllable, or None."""
     code, stress = p[0], p[2]
     theirs_code = theirs[0] if theirs else None
+    context, right_before_primary = place.context, place.right_before_primary
     if context == "final":
         if code == "q" and theirs_code == "E:":
             return "E:", stress  # GA's unstressed ɚ is RP's ɜː in burlesque bɜːˈlesk
+        if code == "x" and theirs_code == "eq":
+            return "eq", stress  # CMUdict's AE R for SQUARE: scarecrow
         return FULL_BEFORE_R.get(code, code), stress
     if theirs is not None and theirs_code in WEAK and not theirs[2] and (
         not stress or stress != PRIMARY and right_before_primary
@@ -134,6 +171,14 @@ def choose_vowel(word, p, theirs, context, right_before_primary):
         # GA's unstressed full vowel (advantage æd-) or a secondary stress
         # right before the main one (reality ˌriː-) that RP says weak.
         return theirs_code, 0
+    if theirs is not None and stress == 2 and right_before_primary and not theirs[2]:
+        stress = 0  # no secondary stress right before the main one: typhoon taɪˈfuːn
+    if code == "q" and theirs_code == "A" and place.first:
+        return "A", 0  # un-, up-: CMUdict's ə, RP's ʌ (unfolds ʌnˈfəʊldz)
+    if code == "u" and not stress and theirs_code == "H":
+        return "H", 0  # CMUdict's weak UW0 where RP keeps uː: routine ruːˈtiːn
+    if context == "vowel" and not stress and code in WEAK:
+        return code, stress  # samurai ˈsæmʊraɪ: no CURE vowel in a weak syllable
     options = CHOICES_BEFORE_R.get(code) if context == "vowel" else CHOICES.get(code)
     if options:
         if theirs_code in options:
@@ -141,6 +186,8 @@ def choose_vowel(word, p, theirs, context, right_before_primary):
         return (options[0] if context == "vowel" else default_vowel(word, code)), stress
     if code == "ou":
         return "qu", stress
+    if code == "i" and theirs_code == "J" and not place.open_end:
+        return "J", stress  # CMUdict's IY0 in a closed syllable: Sheffield ˈʃefiːld
     if theirs_code == "aI" and code in WEAK and not stress and PRICE_SPELLINGS.search(word):
         return "aI", stress
     return code, stress
@@ -156,10 +203,13 @@ def to_rp(word, ga, espeak):
     for i, p in enumerate(ga):
         if p[1]:
             p = list(p)
-            later = vowels[vowels.index(i) + 1] if vowels.index(i) + 1 < len(vowels) else None
-            right_before_primary = later is not None and ga[later][2] == PRIMARY
-            p[0], p[2] = choose_vowel(word, p, aligned.get(i), before_r(ga, i), right_before_primary)
+            p[0], p[2] = choose_vowel(word, p, aligned.get(i), place_of(ga, i, vowels))
             result.append(p)
+            if p[0] in ("aI", "au") and before_r(ga, i) == "final":
+                result.append(["q", True, 0])  # flowers ˈflaʊəz, where CMUdict has one syllable
+            glide = espeak_glide(ga, espeak, aligned, i)
+            if glide:
+                result.append(consonant(glide))  # beyond bɪˈjɒnd
         elif p[0] == "r" and not (i + 1 < len(ga) and ga[i + 1][1]):
             continue
         elif is_glide(ga, i) and i - 1 in aligned and i + 1 in aligned and not has_glide(espeak, aligned, i):
@@ -167,14 +217,42 @@ def to_rp(word, ga, espeak):
         else:
             result.append(list(p))
     result = add_yod(result, espeak)
-    return drop_stress_after_primary(normalise(reduce_endings(word, result)))
+    return pretonic_stress(no_clash(drop_stress_after_primary(normalise(reduce_endings(word, result)))))
+
+
+def espeak_glide(ga, espeak, aligned, i):
+    """The w or j that espeak-ng says between the vowels that line up with
+    GA's vowel i and the vowel right after it, or None."""
+    if i + 1 >= len(ga) or not ga[i + 1][1] or i not in aligned or i + 1 not in aligned:
+        return None
+    start, end = (position(espeak, aligned[j]) for j in (i, i + 1))
+    between = espeak[start + 1 : end]
+    return between[0][0] if len(between) == 1 and between[0][0] in ("w", "j") else None
+
+
+def no_clash(phonemes):
+    """A secondary stress right after another stressed syllable goes, as
+    dictionaries print one (exhortation ˌeɡzɔːˈteɪʃən, where CMUdict stresses
+    both syllables before the main one)."""
+    result, previous = copy(phonemes), 0
+    for p in result:
+        if not p[1]:
+            continue
+        if p[2] == 2 and previous:
+            p[2] = 0
+        previous = p[2]
+    return result
 
 
 def has_glide(espeak, aligned, i):
     """Whether espeak-ng says a consonant between the vowels that line up
     with GA's vowels i - 1 and i + 1."""
-    start, end = (next(k for k, p in enumerate(espeak) if p is aligned[j]) for j in (i - 1, i + 1))
+    start, end = (position(espeak, aligned[j]) for j in (i - 1, i + 1))
     return end - start > 1
+
+
+def position(phonemes, phoneme):
+    return next(k for k, p in enumerate(phonemes) if p is phoneme)
 
 
 def add_yod(phonemes, espeak):

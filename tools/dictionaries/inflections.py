@@ -130,14 +130,35 @@ def irregular(stem_code, suffix, how):
     return with_ending(stem_code, suffix)
 
 
+def agreeing(code, suffix):
+    """A curated code whose ending after a consonant has the voicing of
+    that consonant (CMUdict has popes as pəʊpz), for a word spelt as an
+    inflection; a vowel or sibilant before the ending leaves it alone
+    (Lucas is no plural, and lens is lenz)."""
+    wanted = {"s": ("s", "z"), "d": ("t", "d")}.get(suffix)
+    if not wanted or len(code) < 2 or code[-1] not in wanted:
+        return code
+    before = code[-2]
+    if before in VOICELESS and before not in SIBILANTS and before != wanted[0]:
+        return code[:-1] + wanted[0]
+    if before in VOICED and before not in SIBILANTS and before != wanted[1]:
+        return code[:-1] + wanted[1]
+    return code
+
+
 def inflected(word, entries, excluded=frozenset()):
     """The code the word should have as an inflection, or None when it is
-    none or curated. entries: word -> (source tag, code)."""
-    if entries[word][0] in CURATED_TAGS:
-        return None
+    none. entries: word -> (source tag, code). A curated entry keeps its
+    own code but for the voicing of its ending and the irregular forms."""
     found = find_stem(word, entries, excluded)
     if found is None:
         return None
+    tag, code = entries[word]
+    if tag in CURATED_TAGS:
+        rule = irregular_rule(word)
+        if rule and found[1]:
+            return irregular(entries[found[0]][1], found[1], rule)
+        return agreeing(code, found[1])
     stem, suffix = found
     stem_code = entries[stem][1]
     if suffix == "":
@@ -164,5 +185,5 @@ def regularise(entries, excluded=frozenset()):
         wanted = inflected(word, entries, excluded)
         if wanted is not None:
             changed += wanted != code
-            entries[word] = (TAG, wanted)
+            entries[word] = (tag if tag in CURATED_TAGS else TAG, wanted)
     return changed

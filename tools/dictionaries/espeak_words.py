@@ -8,11 +8,13 @@ phonemes alone.
 espeak-ng's spelling rules put sounds where English has none: an h before
 a consonant (Rihn rɪhn, Mishra mɪshˈrɑː), the h of a Greek -rrh-
 (arrhythmia əˈrhɪθmiə), a g at the end of an Irish -agh (Kavanagh
-ˈkævənɑːɡ), an RP r before a consonant (marquis mɑːrˈkiː) and a yod after r
-(pruner ˈprjuːnə). mend() takes these out. It needs nothing but the word and
-its phonemes, so that any other reader of espeak-ng's answers can apply the
-same rules word by word; the rules that compare a word with other entries
-(its stem, CMUdict, the other voice) live elsewhere.
+ˈkævənɑːɡ), an RP r before a consonant (marquis mɑːrˈkiː), a yod after r
+(pruner ˈprjuːnə), ŋ in an unstressed in- or con- (including ɪŋˈkluːdɪŋ),
+and no vowel at all (qu). mend() takes these out. It needs nothing but the
+word and its phonemes, so that any other reader of espeak-ng's answers can
+apply the same rules word by word; the rules that compare a word with other
+entries (its stem, CMUdict, the other voice) live elsewhere. The rules of
+mend_any() hold for every entry and the generator applies them to all.
 """
 
 from .phonemes import copy
@@ -58,8 +60,8 @@ def drop_h_before_consonant(word, phonemes):
 
 
 def silent_rrh(word, phonemes):
-    # The h of -rrh- and of -rh- after a vowel letter is silent (arrhythmia,
-    # pyrrhic, haemorrhage, catarrh); espeak-ng says it after the r.
+    # The h of -rrh- is silent (arrhythmia, pyrrhic, haemorrhage); espeak-ng
+    # says it after the r.
     if "rrh" not in word:
         return phonemes
     return [p for i, p in enumerate(phonemes) if not (p[0] == "h" and is_consonant(phonemes, i - 1, "r"))]

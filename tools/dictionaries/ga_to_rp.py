@@ -321,7 +321,8 @@ def british(word, alternatives, espeak_gb, espeak_us, listed):
     espeak_us: its GA; listed: whether espeak-ng's own word list holds the
     word, whose RP its makers wrote down (magazine ˌmæɡəˈziːn, really)
     where CMUdict has the American word. how is "cmudict" when the word is
-    built on CMUdict, "espeak" when espeak-ng's RP is taken whole.
+    built on CMUdict; when espeak-ng's RP is taken whole, "listed" for a
+    word of its word list, "accent" for one it says otherwise in GA.
     """
     alternatives = [normalise(ga) for ga in alternatives]
     if espeak_gb is None:
@@ -335,6 +336,8 @@ def british(word, alternatives, espeak_gb, espeak_us, listed):
         best = max(shared, key=lambda form: same_vowels(form, espeak_gb))
         return "cmudict", to_rp(word, best, espeak_gb)
     base = skeleton(alternatives[0])
-    if listed or (espeak_us is not None and skeleton(espeak_us) == base and theirs != base):
-        return "espeak", espeak_gb
+    if listed:
+        return "listed", espeak_gb
+    if espeak_us is not None and skeleton(espeak_us) == base and theirs != base:
+        return "accent", espeak_gb
     return "cmudict", to_rp(word, alternatives[0], espeak_gb)

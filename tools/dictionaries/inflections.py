@@ -14,23 +14,21 @@ CMUdict's, is right.
 
 So every inflected form (-s, -es, 's, -s', -d, -ed) of a word of the same
 file is said as that word with the engine's ending, found by the engine's
-own steps back to the stem, unless its own entry is curated (CMUdict's,
-or set by hand). IRREGULAR lists the forms that do not follow their stem,
-each with its reason.
+own steps back to the stem. An entry that is curated (CMUdict's, or set by
+hand) keeps its own code but for the voicing of its ending. IRREGULAR lists
+the forms that do not follow their stem, each with its reason.
 """
 
 VOWELS = set(":qeuioaxQWERIOPAFHJLV")
 VOICED = set("wrdgjlzvbnmDGZN")
 VOICELESS = set("tspfhkTSC")
 SIBILANTS = set("GCzsSZ")
-MARKS = "'\""
 
 # Stems that the endings must not be taken from: abbreviations (corp is
 # said corporation, corps is not its plural) and numbers.
 NO_STEM_TAGS = {"abbreviation", "number"}
 # CMUdict's words were written down one by one: Lucas is no plural of Luca,
-# and houses keeps its z. Their forms, and the ones set by hand, are left
-# as they are.
+# and houses keeps its z. Their codes, and the ones set by hand, are kept.
 CURATED_TAGS = {"cmudict", "cmudict-rp", "kestrano", "abbreviation", "number"}
 
 # The end of a word: (how the stem's last consonant changes, reason), for

@@ -11,16 +11,18 @@ in five wrong (reshuffle rɪˈʃʌfəl, lissomely ˈlɪsʌmli); their parts, sai
 as CMUdict (or this module) says them, are right.
 
 Each way of building a word is a pattern: one prefix said one way, one
-suffix, or a compound with its stress on the first part. A pattern is used
-only where it says CMUdict's own words right: measure() builds every
-CMUdict word that the pattern splits from its CMUdict parts and counts the
-words that come out as CMUdict has them (same sounds, same main stress);
-patterns below AGREEMENT are left out.
+suffix, or a compound with its stress on the first part. A split is taken
+only where it fits espeak-ng's guess of the whole word (fits_guess), and a
+pattern only where it says CMUdict's own words right: measure() builds
+every CMUdict word that the pattern splits from its CMUdict parts and counts
+the words that come out as CMUdict has them (same()); a pattern is admitted
+with AGREEMENT of at least MINIMUM_WORDS words.
 """
 
-from .phonemes import PRIMARY, SECONDARY, copy, join, parse, sounds
+from .phonemes import PRIMARY, copy, join, parse, sounds
 
 AGREEMENT = 0.95
+MINIMUM_WORDS = 20
 
 # Prefix: the ways it may be said, (British, American, stress): stress 2
 # keeps the stem's main stress and gives the prefix a secondary one
@@ -111,7 +113,7 @@ def with_linking_r(stem, phonemes, following_vowel):
     return phonemes
 
 
-def build_suffixed(word, stem, how, suffix, lookup, british):
+def build_suffixed(stem, how, suffix, lookup, british):
     stem_phonemes = lookup[stem]
     tail = parse_unstressed(SUFFIXES[suffix][0 if british else 1])
     syllabic_l = sounds(stem_phonemes)[-2:] == ["q", "l"] and len(stem_phonemes) > 2 \
@@ -138,7 +140,7 @@ def parse_unstressed(code):
     return phonemes
 
 
-def build_prefixed(prefix, form, stem, lookup, british):
+def build_prefixed(form, stem, lookup, british):
     code, stress = form[0 if british else 1], form[2]
     if stress == "rhythm":
         stem_vowels = [p for p in lookup[stem] if p[1]]
@@ -157,8 +159,8 @@ def build_prefixed(prefix, form, stem, lookup, british):
     return result
 
 
-def build_compound(first, second, lookup, late):
-    return join([lookup[first], lookup[second]], late=late)
+def build_compound(first, second, lookup):
+    return join([lookup[first], lookup[second]], late=False)
 
 
 def patterns(word, known):
@@ -173,20 +175,20 @@ def patterns(word, known):
             if stem in known:
                 found.append((("suffix", suffix, how),
                               lambda lookup, british, stem=stem, how=how, suffix=suffix:
-                              build_suffixed(word, stem, how, suffix, lookup, british)))
+                              build_suffixed(stem, how, suffix, lookup, british)))
     for prefix, forms in PREFIXES.items():
         stem = word[len(prefix) :]
         if word.startswith(prefix) and len(stem) >= 3 and stem in known:
             for index, form in enumerate(forms):
                 found.append((("prefix", prefix, index),
-                              lambda lookup, british, stem=stem, prefix=prefix, form=form:
-                              build_prefixed(prefix, form, stem, lookup, british)))
+                              lambda lookup, british, stem=stem, form=form:
+                              build_prefixed(form, stem, lookup, british)))
     for k in range(3, len(word) - 2):
         first, second = word[:k], word[k:]
         if first in known and second in known:
             found.append((("compound",),
                           lambda lookup, british, first=first, second=second:
-                          build_compound(first, second, lookup, False)))
+                          build_compound(first, second, lookup)))
     return found
 
 
@@ -278,8 +280,6 @@ def first_fit(word, known, lookup, british, guess, admitted=None):
     return None
 
 
-MINIMUM_WORDS = 20
-
 
 def admitted_patterns(counts):
     """The patterns that build at least AGREEMENT of at least MINIMUM_WORDS
@@ -300,7 +300,8 @@ def pattern_name(pattern):
     if pattern[0] == "prefix":
         form = PREFIXES[pattern[1]][pattern[2]]
         stress = {0: "unstressed", 1: "stressed", 2: "secondary stress", "rhythm": "stressed by rhythm"}
-        return f"{pattern[1]}- ({stress[form[2]]})"
+        code = "/".join(form[1]) if form[2] == "rhythm" else form[1]
+        return f"{pattern[1]}- `{code}`, {stress[form[2]]}"
     how = {"": "", "y": " after y as i", "le": " after -le or -ical"}[pattern[2]]
     return f"-{pattern[1]}{how}"
 

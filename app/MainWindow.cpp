@@ -150,10 +150,12 @@ void MainWindow::on_btnPhonetize_clicked()
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
 
     QString dictionaryPath;
+    kestrano::Variety variety = kestrano::Variety::British;
     if (ui->rdbBritish->isChecked()) {
         dictionaryPath = britishDictionaryPath;
     } else if (ui->rdbAmerican->isChecked()) {
         dictionaryPath = americanDictionaryPath;
+        variety = kestrano::Variety::American;
     }
     const kestrano::DictionaryLoadResult loaded =
         kestrano::loadDictionary(dictionaryPath.toStdString());
@@ -164,12 +166,18 @@ void MainWindow::on_btnPhonetize_clicked()
         return;
     }
 
+    // Read beside the dictionaries at every press, like them; without it
+    // every homograph keeps the dictionary's reading.
+    const kestrano::HomographTable homographs =
+        kestrano::loadHomographTable(kestrano::homographPath);
+    const kestrano::TranscriptionEngine engine(kestrano::pronunciationDictionary(),
+                                               {variety, &homographs});
     TranscriptionOptions options;
     options.includeOriginalText = ui->chkIncludeText->isChecked();
     options.transliterate = ui->chkTransliterate->isChecked();
     QString document;
     try {
-        document = composeTranscriptionDocument(ui->plainTextEdit->toPlainText(), options);
+        document = composeTranscriptionDocument(ui->plainTextEdit->toPlainText(), options, engine);
     } catch (const std::bad_alloc&) {
         // The previous output stays; the input was never touched.
         reportTextTooLarge();

@@ -41,6 +41,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             varietyPath = kestrano::britishDictionaryPath;
         } else if (argument == "--american") {
             varietyPath = kestrano::americanDictionaryPath;
+        } else if (argument == "--literal") {
+            line.literal = true;
         } else if (argument == "--no-original") {
             line.includeOriginalText = false;
         } else if (argument == "--cyrillic") {
@@ -69,6 +71,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         }
     }
     line.dictionaryPath = explicitDictionary.value_or(varietyPath);
+    line.readingVariety = varietyPath == kestrano::britishDictionaryPath
+                              ? kestrano::Variety::British
+                              : kestrano::Variety::American;
     line.variety = explicitDictionary                               ? ""
                    : varietyPath == kestrano::britishDictionaryPath ? "british"
                                                                     : "american";
@@ -89,7 +94,11 @@ std::string usageText()
            "  --american         American pronunciation (default):\n"
            "                     data/american_transcription-abridged.txt\n"
            "  --british          British pronunciation: data/lexora_eng_transcription.txt\n"
-           "  --dictionary FILE  read the pronunciations from FILE instead\n"
+           "  --dictionary FILE  read the pronunciations from FILE instead; --british\n"
+           "                     or --american still says how numbers are read\n"
+           "  --literal          transcribe word by word as typed: no reading of\n"
+           "                     numbers, symbols and joined words, no homographs\n"
+           "                     chosen from their context\n"
            "  --no-original      leave each sentence's original text out\n"
            "  --cyrillic         write the transcriptions in Cyrillic letters\n"
            "  --text             plain text: each sentence on one line, its\n"
@@ -97,7 +106,8 @@ std::string usageText()
            "  --json             JSON: the dictionary used and every sentence with its\n"
            "                     transcription and words (each word's code, IPA and\n"
            "                     whether it came from the dictionary, from a stem and\n"
-           "                     suffix, or was not found)\n"
+           "                     suffix, from the reading of a number or symbol, from\n"
+           "                     its context, or was not found)\n"
            "  --words            word list: each input line is an entry; writes the\n"
            "                     entry, a TAB and its transcription, one line each\n"
            "  -h, --help         show this help\n"
@@ -110,8 +120,9 @@ std::string usageText()
            "\n"
            "The variety's file is read from data/ in the working directory when it is\n"
            "there, and otherwise from the installed dictionaries (for the Debian package\n"
-           "/usr/share/kestrano/data/). --dictionary FILE is read as given, relative to\n"
-           "the working directory.\n"
+           "/usr/share/kestrano/data/), with the homograph table homographs.txt beside it\n"
+           "when there is one. --dictionary FILE is read as given, relative to the\n"
+           "working directory, without a homograph table.\n"
            "\n"
            "Exit status:\n"
            "  0  success\n"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DictionaryPaths.h"
+#include "Variety.h"
 
 struct CommandLine
 {
@@ -20,6 +21,10 @@ struct CommandLine
     std::string variety = "american"; // "british", or empty when --dictionary names the file
     // A file named by --dictionary is read as given and never looked for.
     bool dictionaryNamed() const { return variety.empty(); }
+    // How numbers and units are said: the variety asked for, also for a
+    // named file, whose variety the tool cannot know.
+    kestrano::Variety readingVariety = kestrano::Variety::American;
+    bool literal = false; // no reading step, no context rules
     bool showHelp = false;
     bool showVersion = false;
     std::vector<std::string> inputs; // "-" is standard input

@@ -26,9 +26,9 @@ int fail(const std::string& message)
     return 1;
 }
 
-QString composePlainText(const QString& inputText, bool includeOriginalText, bool transliterate)
+QString composePlainText(const QString& inputText, bool includeOriginalText, bool transliterate,
+                         const kestrano::TranscriptionEngine& engine)
 {
-    const kestrano::TranscriptionEngine engine;
     const QStringList pieces = transcriptionPieces(inputText);
     QString text;
     for (qsizetype i = 0; i < pieces.size(); ++i) {
@@ -87,12 +87,19 @@ int main(int argc, char* argv[])
         return fail(dictionary.error);
     }
 
+    const kestrano::HomographTable homographs = loadHomographTableFor(line, dictionary);
+    const kestrano::TranscriptionEngine engine =
+        line.literal ? kestrano::TranscriptionEngine()
+                     : kestrano::TranscriptionEngine(kestrano::pronunciationDictionary(),
+                                                     {line.readingVariety, &homographs});
     const QString output =
-        line.json        ? composeJson(inputText, dictionary.path, line.variety, line.transliterate)
-        : line.wordList  ? composeWordList(inputText, line.transliterate)
-        : line.plainText ? composePlainText(inputText, line.includeOriginalText, line.transliterate)
-                         : composeTranscriptionDocument(
-                               inputText, {line.includeOriginalText, line.transliterate});
+        line.json
+            ? composeJson(inputText, dictionary.path, line.variety, line.transliterate, engine)
+        : line.wordList ? composeWordList(inputText, line.transliterate, engine)
+        : line.plainText
+            ? composePlainText(inputText, line.includeOriginalText, line.transliterate, engine)
+            : composeTranscriptionDocument(inputText,
+                                           {line.includeOriginalText, line.transliterate}, engine);
     const QByteArray bytes = output.toUtf8();
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
             static_cast<std::size_t>(bytes.size()) ||

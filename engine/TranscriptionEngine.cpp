@@ -4,7 +4,9 @@
 
 #include "TranscriptionEngine.h"
 
+#include "ContextRules.h"
 #include "PhonemeCode.h"
+#include "SentenceReading.h"
 #include "StringFunctions.h"
 
 #include <algorithm>
@@ -144,22 +146,74 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
     return transcribeWords(std::move(sentence), nullptr);
 }
 
+std::vector<std::u16string> TranscriptionEngine::sentenceWords(std::u16string sentence,
+                                                               std::vector<std::u16string>& sources,
+                                                               std::size_t& spelling) const
+{
+    std::vector<std::u16string> words;
+    if (reading_ && SentenceReader::needsReading(sentence)) {
+        ReadWords read = SentenceReader(reading_->variety, *this).read(sentence);
+        sources = std::move(read.sources);
+        spelling = sentence.size();
+        return std::move(read.words);
+    }
+    const std::u16string normalized = normalizeSentence(std::move(sentence));
+    spelling = normalized.size();
+    splitOn(words, normalized, u' ');
+    return words;
+}
+
+// A homograph's reading or a strong form where the words around call for
+// one; words the reading step made are said as it chose.
+void TranscriptionEngine::chooseReadings(const std::vector<std::u16string>& words,
+                                         std::vector<WordTranscription>& entries) const
+{
+    const HomographTable& table = *reading_->homographs;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::vector<HomographReading>* readings = table.find(words[i]);
+        if (readings == nullptr || !entries[i].from.empty()) {
+            continue;
+        }
+        if (const HomographReading* chosen = chooseReading(words, i, *readings)) {
+            WordTranscription& entry = entries[i];
+            entry.code = chosen->code(reading_->variety);
+            entry.source = WordSource::Context;
+            entry.reading = chosen->name;
+            entry.stem.clear();
+            entry.suffix.clear();
+        }
+    }
+}
+
 std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16string sentence,
                                                                     std::u16string* joined) const
 {
-    const std::u16string normalized = normalizeSentence(std::move(sentence));
-    std::vector<std::u16string> words;
-    splitOn(words, normalized, u' ');
+    std::vector<std::u16string> sources;
+    std::size_t spelling = 0;
+    std::vector<std::u16string> words = sentenceWords(std::move(sentence), sources, spelling);
     if (joined) {
         // IPA runs about as long as the spelling; one allocation, not several.
-        joined->reserve(joined->size() + 2 * normalized.size() + 2);
+        joined->reserve(joined->size() + 2 * spelling + 2);
     }
     std::vector<WordTranscription> entries(words.size());
-    std::size_t partCount = 0;
     for (std::size_t i = 0; i < words.size(); ++i) {
         entries[i].code = lookUpWord(words[i], entries[i]);
-        partCount += 1 + static_cast<std::size_t>(std::count(entries[i].code.begin(),
-                                                             entries[i].code.end(), wordSeparator));
+        if (!sources.empty() && !sources[i].empty()) {
+            entries[i].from = std::move(sources[i]);
+            if (entries[i].source != WordSource::NotFound) {
+                entries[i].source = WordSource::Read;
+                entries[i].stem.clear();
+                entries[i].suffix.clear();
+            }
+        }
+    }
+    if (reading_ && reading_->homographs != nullptr && !reading_->homographs->empty()) {
+        chooseReadings(words, entries);
+    }
+    std::size_t partCount = 0;
+    for (const WordTranscription& entry : entries) {
+        partCount += 1 + static_cast<std::size_t>(
+                             std::count(entry.code.begin(), entry.code.end(), wordSeparator));
     }
 
     // The rules edit the codes in place; only codes that hold "_" are cut
@@ -255,6 +309,13 @@ std::u16string TranscriptionEngine::storedTranscription(std::u16string_view word
 bool TranscriptionEngine::isKnownWord(std::u16string word) const
 {
     return dictionary_.hasTranscription(word);
+}
+
+bool TranscriptionEngine::transcribes(const std::u16string& word) const
+{
+    WordTranscription origin;
+    lookUpWord(word, origin);
+    return origin.source != WordSource::NotFound;
 }
 
 std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const

@@ -4,19 +4,36 @@
 
 #pragma once
 
+#include "HomographTable.h"
 #include "PronunciationDictionary.h"
+#include "Variety.h"
 #include "WordTranscription.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kestrano {
 
+// How running text is read before its words are looked up.
+struct ReadingStep
+{
+    Variety variety = Variety::British;
+    // Optional: without a table every word keeps the dictionary's reading.
+    const HomographTable* homographs = nullptr;
+};
+
 // Turns English sentences into IPA between slashes, word by word from a
 // PronunciationDictionary, deriving -ing, -d, -s, -er, -est and -ly forms
 // from their stems and applying the weak-vowel and linking-r rules across
-// word boundaries. It holds nothing but a reference to the dictionary, so one
-// can be made per request.
+// word boundaries. It holds nothing but references, so one can be made per
+// request.
+//
+// Made with a ReadingStep, it first reads what the normaliser would drop
+// (numbers, money, units, times, joined words) as words of the dictionary,
+// and picks homographs' readings and strong forms from their context. Made
+// without one it is literal: every sentence takes exactly the path that the
+// specification of the transcriber describes, and nothing else.
 class TranscriptionEngine
 {
 public:
@@ -25,6 +42,13 @@ public:
         : dictionary_(dictionary)
     {
     }
+
+    TranscriptionEngine(const PronunciationDictionary& dictionary, ReadingStep reading)
+        : dictionary_(dictionary), reading_(reading)
+    {
+    }
+
+    bool literal() const { return !reading_.has_value(); }
 
     // "/", the IPA of the sentence's words joined by spaces, "/".
     std::u16string transcribeSentence(std::u16string sentence) const;
@@ -47,6 +71,9 @@ public:
 
     // Whether the dictionary holds exactly this word with a non-empty transcription.
     bool isKnownWord(std::u16string word) const;
+
+    // Whether transcribeWord finds the word, stored or derived.
+    bool transcribes(const std::u16string& word) const;
 
     // Finds the stem of a lower-case word ending in "er", "est" or "ly".
     std::u16string transcribeWithSuffix(std::u16string word, std::u16string suffix) const;
@@ -78,8 +105,16 @@ private:
     std::u16string derive(std::u16string stem, std::u16string suffix,
                           WordTranscription& origin) const;
     std::u16string storedTranscription(std::u16string_view word) const;
+    // The sentence's words for the lookup, and per word the text the
+    // reading step read it from (none when nothing was read).
+    std::vector<std::u16string> sentenceWords(std::u16string sentence,
+                                              std::vector<std::u16string>& sources,
+                                              std::size_t& spelling) const;
+    void chooseReadings(const std::vector<std::u16string>& words,
+                        std::vector<WordTranscription>& entries) const;
 
     const PronunciationDictionary& dictionary_;
+    std::optional<ReadingStep> reading_;
 };
 
 } // namespace kestrano

@@ -1,0 +1,824 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "AmountReading.h"
+
+#include "StringFunctions.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace kestrano {
+namespace {
+
+bool isDigit(char16_t unit)
+{
+    return unit >= u'0' && unit <= u'9';
+}
+
+bool allDigits(std::u16string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+// The value of a short run of digits (at most nine).
+unsigned valueOf(std::u16string_view digits)
+{
+    unsigned value = 0;
+    for (char16_t digit : digits.substr(0, 9)) {
+        value = value * 10 + static_cast<unsigned>(digit - u'0');
+    }
+    return value;
+}
+
+std::u16string_view leadingDigits(std::u16string_view text)
+{
+    std::size_t end = 0;
+    while (end < text.size() && isDigit(text[end])) {
+        ++end;
+    }
+    return text.substr(0, end);
+}
+
+bool isDash(char16_t unit)
+{
+    return unit == u'-' || unit == u'\u2010' || unit == u'\u2011' || unit == u'\u2013' ||
+           unit == u'\u2014';
+}
+
+bool isMinusSign(char16_t unit)
+{
+    return unit == u'-' || unit == u'\u2212' || unit == u'\u2013';
+}
+
+bool isCurrency(char16_t unit)
+{
+    return unit == u'\u00A3' || unit == u'$' || unit == u'\u20AC' || unit == u'\u00A5';
+}
+
+std::u16string lowered(std::u16string_view text)
+{
+    std::u16string result(text);
+    std::transform(result.begin(), result.end(), result.begin(), lowerAsciiLetter);
+    return result;
+}
+
+// Appends words written with spaces between them.
+void appendWords(WordList& words, std::u16string_view spaced)
+{
+    while (!spaced.empty()) {
+        const std::size_t space = std::min(spaced.find(u' '), spaced.size());
+        words.emplace_back(spaced.substr(0, space));
+        spaced.remove_prefix(std::min(space + 1, spaced.size()));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// What may follow a number.
+
+struct Unit
+{
+    std::u16string_view symbol;
+    std::array<std::u16string_view, 2> british; // singular, plural
+    std::array<std::u16string_view, 2> american;
+};
+
+// Symbols are matched exactly: "m" is metres, "M" nothing.
+constexpr Unit units[] = {
+    {u"km", {u"kilometre", u"kilometres"}, {u"kilometer", u"kilometers"}},
+    {u"m", {u"metre", u"metres"}, {u"meter", u"meters"}},
+    {u"cm", {u"centimetre", u"centimetres"}, {u"centimeter", u"centimeters"}},
+    {u"mm", {u"millimetre", u"millimetres"}, {u"millimeter", u"millimeters"}},
+    {u"kg", {u"kilogram", u"kilograms"}, {u"kilogram", u"kilograms"}},
+    {u"g", {u"gram", u"grams"}, {u"gram", u"grams"}},
+    {u"mg", {u"milligram", u"milligrams"}, {u"milligram", u"milligrams"}},
+    {u"l", {u"litre", u"litres"}, {u"liter", u"liters"}},
+    {u"L", {u"litre", u"litres"}, {u"liter", u"liters"}},
+    {u"ml", {u"millilitre", u"millilitres"}, {u"milliliter", u"milliliters"}},
+    {u"mL", {u"millilitre", u"millilitres"}, {u"milliliter", u"milliliters"}},
+    // "Miles an hour" is what both varieties say aloud; "per" is stored in
+    // its strong form, which the phrase does not have.
+    {u"mph", {u"mile an hour", u"miles an hour"}, {u"mile an hour", u"miles an hour"}},
+    {u"km/h",
+     {u"kilometre an hour", u"kilometres an hour"},
+     {u"kilometer an hour", u"kilometers an hour"}},
+    {u"kph",
+     {u"kilometre an hour", u"kilometres an hour"},
+     {u"kilometer an hour", u"kilometers an hour"}},
+    {u"lb", {u"pound", u"pounds"}, {u"pound", u"pounds"}},
+    {u"lbs", {u"pound", u"pounds"}, {u"pound", u"pounds"}},
+    {u"oz", {u"ounce", u"ounces"}, {u"ounce", u"ounces"}},
+    {u"ft", {u"foot", u"feet"}, {u"foot", u"feet"}},
+    {u"kW", {u"kilowatt", u"kilowatts"}, {u"kilowatt", u"kilowatts"}},
+    {u"kWh", {u"kilowatt hour", u"kilowatt hours"}, {u"kilowatt hour", u"kilowatt hours"}},
+    {u"MB", {u"megabyte", u"megabytes"}, {u"megabyte", u"megabytes"}},
+    {u"GB", {u"gigabyte", u"gigabytes"}, {u"gigabyte", u"gigabytes"}},
+    {u"TB", {u"terabyte", u"terabytes"}, {u"terabyte", u"terabytes"}},
+    {u"MHz", {u"megahertz", u"megahertz"}, {u"megahertz", u"megahertz"}},
+    {u"GHz", {u"gigahertz", u"gigahertz"}, {u"gigahertz", u"gigahertz"}},
+    {u"h", {u"hour", u"hours"}, {u"hour", u"hours"}},
+    {u"hr", {u"hour", u"hours"}, {u"hour", u"hours"}},
+    {u"hrs", {u"hour", u"hours"}, {u"hour", u"hours"}},
+    {u"min", {u"minute", u"minutes"}, {u"minute", u"minutes"}},
+    {u"mins", {u"minute", u"minutes"}, {u"minute", u"minutes"}},
+    {u"sec", {u"second", u"seconds"}, {u"second", u"seconds"}},
+    {u"secs", {u"second", u"seconds"}, {u"second", u"seconds"}},
+    {u"%", {u"percent", u"percent"}, {u"percent", u"percent"}},
+    {u"\u00B0", {u"degree", u"degrees"}, {u"degree", u"degrees"}},
+    {u"\u00BA", {u"degree", u"degrees"}, {u"degree", u"degrees"}},
+    {u"\u00B0C", {u"degree Celsius", u"degrees Celsius"}, {u"degree Celsius", u"degrees Celsius"}},
+    {u"\u00BAC", {u"degree Celsius", u"degrees Celsius"}, {u"degree Celsius", u"degrees Celsius"}},
+    {u"\u2103", {u"degree Celsius", u"degrees Celsius"}, {u"degree Celsius", u"degrees Celsius"}},
+    {u"\u00B0F",
+     {u"degree Fahrenheit", u"degrees Fahrenheit"},
+     {u"degree Fahrenheit", u"degrees Fahrenheit"}},
+    {u"\u00BAF",
+     {u"degree Fahrenheit", u"degrees Fahrenheit"},
+     {u"degree Fahrenheit", u"degrees Fahrenheit"}},
+    {u"\u2109",
+     {u"degree Fahrenheit", u"degrees Fahrenheit"},
+     {u"degree Fahrenheit", u"degrees Fahrenheit"}},
+};
+
+const Unit* findUnit(std::u16string_view symbol)
+{
+    for (const Unit& unit : units) {
+        if (unit.symbol == symbol) {
+            return &unit;
+        }
+    }
+    return nullptr;
+}
+
+struct Currency
+{
+    char16_t sign;
+    std::array<std::u16string_view, 2> major; // singular, plural
+    std::array<std::u16string_view, 2> minor; // empty: amounts are said as decimals
+};
+
+constexpr Currency currencies[] = {
+    {u'\u00A3', {u"pound", u"pounds"}, {u"penny", u"pence"}},
+    {u'$', {u"dollar", u"dollars"}, {u"cent", u"cents"}},
+    {u'\u20AC', {u"euro", u"euros"}, {u"cent", u"cents"}},
+    {u'\u00A5', {u"yen", u"yen"}, {u"", u""}},
+};
+
+const Currency& currencyOf(char16_t sign)
+{
+    for (const Currency& currency : currencies) {
+        if (currency.sign == sign) {
+            return currency;
+        }
+    }
+    return currencies[0];
+}
+
+// "£5m", "$2.5bn", "£500k", "£3 billion".
+std::u16string_view multiplierWord(std::u16string_view suffix)
+{
+    const std::u16string word = lowered(suffix);
+    if (word == u"k" || word == u"thousand") {
+        return u"thousand";
+    }
+    if (word == u"m" || word == u"mn" || word == u"million") {
+        return u"million";
+    }
+    if (word == u"bn" || word == u"billion") {
+        return u"billion";
+    }
+    if (word == u"tn" || word == u"trn" || word == u"trillion") {
+        return u"trillion";
+    }
+    return {};
+}
+
+// 0 for neither, 1 for a.m., 2 for p.m.
+int meridiem(std::u16string_view suffix)
+{
+    const std::u16string word = lowered(suffix);
+    if (word == u"am" || word == u"a.m." || word == u"a.m") {
+        return 1;
+    }
+    if (word == u"pm" || word == u"p.m." || word == u"p.m") {
+        return 2;
+    }
+    return 0;
+}
+
+void appendMeridiem(WordList& words, int which)
+{
+    // The normaliser's own spelling of "a.m.", which the dictionaries hold;
+    // "am" alone is the weak verb.
+    words.emplace_back(which == 1 ? u"eyem" : u"pm");
+}
+
+struct VulgarFraction
+{
+    char16_t sign;
+    unsigned numerator;
+    unsigned denominator;
+};
+
+constexpr VulgarFraction vulgarFractions[] = {
+    {u'\u00BD', 1, 2}, {u'\u2153', 1, 3}, {u'\u2154', 2, 3},  {u'\u00BC', 1, 4}, {u'\u00BE', 3, 4},
+    {u'\u2155', 1, 5}, {u'\u2156', 2, 5}, {u'\u2157', 3, 5},  {u'\u2158', 4, 5}, {u'\u2159', 1, 6},
+    {u'\u215A', 5, 6}, {u'\u2150', 1, 7}, {u'\u215B', 1, 8},  {u'\u215C', 3, 8}, {u'\u215D', 5, 8},
+    {u'\u215E', 7, 8}, {u'\u2151', 1, 9}, {u'\u2152', 1, 10},
+};
+
+const VulgarFraction* vulgarFraction(std::u16string_view text)
+{
+    for (const VulgarFraction& fraction : vulgarFractions) {
+        if (text.size() == 1 && text[0] == fraction.sign) {
+            return &fraction;
+        }
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// A number as written.
+
+struct Amount
+{
+    bool negative = false;
+    bool plus = false;        // "+44", a country code
+    char16_t currency = 0;    // a sign in front
+    std::u16string whole;     // digits, separators removed
+    std::u16string fraction;  // digits after the decimal point
+    bool point = false;       // a decimal point was written
+    bool grouped = false;     // thousands separators were written
+    std::u16string_view rest; // what follows the number
+};
+
+// Digits with thousands separators only where every group after the first
+// has three digits: "1,250" is one number, "1,2,3" a list.
+std::size_t readGroupedDigits(std::u16string_view text, std::size_t at, Amount& amount)
+{
+    while (at < text.size() && isDigit(text[at])) {
+        amount.whole += text[at++];
+    }
+    while (!amount.whole.empty() && at + 3 < text.size() && text[at] == u',' &&
+           allDigits(text.substr(at + 1, 3)) && (at + 4 == text.size() || !isDigit(text[at + 4]))) {
+        amount.whole += text.substr(at + 1, 3);
+        amount.grouped = true;
+        at += 4;
+    }
+    return at;
+}
+
+std::optional<Amount> parseAmount(std::u16string_view text)
+{
+    Amount amount;
+    std::size_t at = 0;
+    const auto startsNumber = [&](std::size_t i) {
+        return i < text.size() &&
+               (isDigit(text[i]) || isCurrency(text[i]) ||
+                (text[i] == u'.' && i + 1 < text.size() && isDigit(text[i + 1])));
+    };
+    if (at < text.size() && isMinusSign(text[at]) && startsNumber(at + 1)) {
+        amount.negative = true;
+        ++at;
+    } else if (at < text.size() && text[at] == u'+' && startsNumber(at + 1)) {
+        amount.plus = true;
+        ++at;
+    }
+    if (at < text.size() && isCurrency(text[at])) {
+        amount.currency = text[at++];
+    }
+    at = readGroupedDigits(text, at, amount);
+    if (at + 1 < text.size() && text[at] == u'.' && isDigit(text[at + 1])) {
+        amount.point = true;
+        for (++at; at < text.size() && isDigit(text[at]); ++at) {
+            amount.fraction += text[at];
+        }
+    }
+    if (amount.whole.empty() && !amount.point) {
+        return std::nullopt;
+    }
+    amount.rest = text.substr(at);
+    return amount;
+}
+
+bool isOne(std::u16string_view digits)
+{
+    const std::size_t first = digits.find_first_not_of(u'0');
+    return first + 1 == digits.size() && digits[first] == u'1';
+}
+
+// "1/2", "3/4": a proper fraction, as said after a whole number.
+std::optional<std::pair<unsigned, unsigned>> simpleFraction(std::u16string_view text)
+{
+    const std::size_t slash = text.find(u'/');
+    if (slash == std::u16string_view::npos || slash > 2 || !allDigits(text.substr(0, slash)) ||
+        !allDigits(text.substr(slash + 1)) || text.size() - slash > 4) {
+        return std::nullopt;
+    }
+    const unsigned top = valueOf(text.substr(0, slash));
+    const unsigned bottom = valueOf(text.substr(slash + 1));
+    if (top < 1 || top >= bottom || (bottom > 10 && top != 1) || bottom > 100) {
+        return std::nullopt;
+    }
+    return std::pair(top, bottom);
+}
+
+// Drops one space between a number and the token after it.
+std::u16string_view suffixOf(std::u16string_view rest)
+{
+    return rest.starts_with(u' ') ? rest.substr(1) : rest;
+}
+
+// ---------------------------------------------------------------------------
+// Saying it.
+
+class Speaker
+{
+public:
+    Speaker(const AmountContext& context, WordList& words) : context_(context), words_(words) {}
+
+    AmountReading say(std::u16string_view text);
+
+private:
+    bool british() const { return context_.variety == Variety::British; }
+    AmountReading sayParsed(const Amount& amount);
+    AmountReading sayRange(const std::vector<std::u16string_view>& parts);
+    AmountReading sayPlain(const Amount& amount);
+    void quantity(const Amount& amount);
+    AmountReading money(const Amount& amount, std::u16string_view suffix);
+    AmountReading minorMoney(const Amount& amount, const Currency& currency);
+    AmountReading unit(const Amount& amount, const Unit& unit);
+    AmountReading time(const Amount& amount, std::u16string_view rest);
+    AmountReading fraction(unsigned numerator, unsigned denominator, bool mixed);
+    AmountReading slashes(const Amount& amount);
+    AmountReading ordinal(const Amount& amount);
+    AmountReading version(const Amount& amount);
+    void sign(const Amount& amount);
+
+    const AmountContext& context_;
+    WordList& words_;
+};
+
+AmountReading Speaker::say(std::u16string_view text)
+{
+    if (const VulgarFraction* alone = vulgarFraction(text)) {
+        return fraction(alone->numerator, alone->denominator, false);
+    }
+    // Ranges, scores and telephone numbers: numbers joined by dashes. A dash
+    // in front is a minus sign.
+    std::vector<std::u16string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (isDash(text[i]) && !isDash(text[i - 1]) && text[i - 1] != u' ') {
+            parts.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    if (!parts.empty()) {
+        parts.push_back(text.substr(start));
+        return sayRange(parts);
+    }
+    const std::optional<Amount> amount = parseAmount(text);
+    return amount ? sayParsed(*amount) : AmountReading::Unknown;
+}
+
+AmountReading Speaker::sayRange(const std::vector<std::u16string_view>& parts)
+{
+    const bool integers = std::all_of(parts.begin(), parts.end(), allDigits);
+    if (integers) {
+        const bool local = parts.size() == 2 && parts[0].size() == 3 && parts[1].size() == 4;
+        if (parts.size() > 2 || local) {
+            for (std::u16string_view part : parts) {
+                appendDigitByDigit(words_, part);
+            }
+            return AmountReading::Read;
+        }
+        if (context_.score && parts[0].size() <= 2 && parts[1].size() <= 2) {
+            // British says a score as two numbers, American joins them with
+            // "to"; nought is "nil" in one, "nothing" in the other.
+            for (std::size_t k = 0; k < parts.size(); ++k) {
+                const std::u16string_view part = parts[k];
+                if (k > 0 && !british()) {
+                    words_.emplace_back(u"to");
+                }
+                const bool none = part.find_first_not_of(u'0') == std::u16string_view::npos;
+                words_.emplace_back(!none
+                                        ? std::u16string(part.substr(part.find_first_not_of(u'0')))
+                                    : british() ? u"nil"
+                                                : u"nothing");
+            }
+            return AmountReading::Read;
+        }
+    }
+    const std::size_t before = words_.size();
+    AmountContext each = context_;
+    // Two four-digit numbers joined by a dash are years: 1066-1087.
+    each.year = integers && std::all_of(parts.begin(), parts.end(),
+                                        [](std::u16string_view part) { return part.size() == 4; });
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        const std::u16string_view part = parts[k];
+        if (k > 0) {
+            words_.emplace_back(u"to");
+        }
+        WordList partWords;
+        switch (Speaker(each, partWords).say(part)) {
+        case AmountReading::Read:
+            words_.insert(words_.end(), partWords.begin(), partWords.end());
+            break;
+        case AmountReading::Leave:
+            words_.emplace_back(part);
+            break;
+        case AmountReading::Unknown:
+            words_.resize(before);
+            return AmountReading::Unknown;
+        }
+    }
+    return AmountReading::Read;
+}
+
+void Speaker::sign(const Amount& amount)
+{
+    if (amount.negative) {
+        words_.emplace_back(u"minus");
+    }
+}
+
+void Speaker::quantity(const Amount& amount)
+{
+    if (amount.point) {
+        appendDecimal(words_, amount.whole, amount.fraction, context_.variety);
+    } else {
+        appendCardinal(words_, amount.whole, context_.variety);
+    }
+}
+
+AmountReading Speaker::sayParsed(const Amount& amount)
+{
+    const std::u16string_view rest = amount.rest;
+    const std::u16string_view suffix = suffixOf(rest);
+    if (amount.currency != 0) {
+        return money(amount, suffix);
+    }
+    if (suffix.size() == 1 && isCurrency(suffix[0])) {
+        Amount priced = amount; // 25€, 25 €
+        priced.currency = suffix[0];
+        return money(priced, {});
+    }
+    if (amount.plus) {
+        if (!rest.empty() || amount.point) {
+            return AmountReading::Unknown;
+        }
+        words_.emplace_back(u"plus");
+        appendDigitByDigit(words_, amount.whole);
+        return AmountReading::Read;
+    }
+    if (rest.empty()) {
+        return sayPlain(amount);
+    }
+    if (const Unit* found = findUnit(suffix)) {
+        return unit(amount, *found);
+    }
+    if (rest.starts_with(u':') || meridiem(suffix) != 0) {
+        return time(amount, rest);
+    }
+    if (rest.starts_with(u'/')) {
+        return slashes(amount);
+    }
+    if (amount.point && rest.size() > 1 && rest[0] == u'.' && isDigit(rest[1])) {
+        return version(amount);
+    }
+    const std::u16string ending = lowered(rest);
+    if (ending == u"st" || ending == u"nd" || ending == u"rd" || ending == u"th") {
+        return ordinal(amount);
+    }
+    if ((rest == u"p" || rest == u"\u00A2") && !amount.point) {
+        return minorMoney(amount, currencyOf(rest == u"p" ? u'\u00A3' : u'$'));
+    }
+    if (amount.point || amount.negative || amount.grouped) {
+        return AmountReading::Unknown;
+    }
+    if (const VulgarFraction* part = vulgarFraction(suffix)) {
+        appendCardinal(words_, amount.whole, context_.variety);
+        return fraction(part->numerator, part->denominator, true);
+    }
+    if (const auto part = simpleFraction(suffix); part && rest.starts_with(u' ')) {
+        appendCardinal(words_, amount.whole, context_.variety);
+        return fraction(part->first, part->second, true);
+    }
+    if ((rest[0] == u'x' || rest[0] == u'\u00D7') && allDigits(rest.substr(1))) {
+        // 4x4, 1920x1080: "by".
+        const auto side = [this](std::u16string_view digits) {
+            Amount each;
+            each.whole = std::u16string(digits);
+            if (sayPlain(each) == AmountReading::Leave) {
+                words_.emplace_back(digits);
+            }
+        };
+        side(amount.whole);
+        words_.emplace_back(u"by");
+        side(rest.substr(1));
+        return AmountReading::Read;
+    }
+    return AmountReading::Unknown;
+}
+
+AmountReading Speaker::sayPlain(const Amount& amount)
+{
+    if (amount.point) {
+        sign(amount);
+        quantity(amount);
+        return AmountReading::Read;
+    }
+    const std::u16string& digits = amount.whole;
+    const bool bare = !amount.grouped && !amount.negative;
+    // 020, 007; and the groups after it in a telephone number.
+    if (bare && digits.size() > 1 && (digits.front() == u'0' || context_.telephone)) {
+        appendDigitByDigit(words_, digits);
+        return AmountReading::Read;
+    }
+    if (amount.grouped || digits.size() > 4) {
+        sign(amount);
+        appendCardinal(words_, digits, context_.variety);
+        return AmountReading::Read;
+    }
+    if (digits.size() == 4 && context_.year) {
+        sign(amount);
+        appendYear(words_, digits, context_.variety);
+        return AmountReading::Read;
+    }
+    if (amount.negative) {
+        sign(amount);
+        words_.push_back(digits);
+        return AmountReading::Read;
+    }
+    return AmountReading::Leave;
+}
+
+AmountReading Speaker::money(const Amount& amount, std::u16string_view suffix)
+{
+    const Currency& currency = currencyOf(amount.currency);
+    if (const std::u16string_view multiplier = multiplierWord(suffix); !multiplier.empty()) {
+        sign(amount);
+        quantity(amount);
+        words_.emplace_back(multiplier);
+        words_.emplace_back(currency.major[1]);
+        return AmountReading::Read;
+    }
+    if (!suffix.empty()) {
+        return AmountReading::Unknown;
+    }
+    const bool cents = amount.point && amount.fraction.size() == 2 && !currency.minor[0].empty();
+    if (amount.point && !cents) {
+        sign(amount);
+        quantity(amount);
+        words_.emplace_back(currency.major[1]);
+        return AmountReading::Read;
+    }
+    const bool noMajor = amount.whole.find_first_not_of(u'0') == std::u16string::npos;
+    const bool noMinor = !cents || amount.fraction == u"00";
+    if (noMajor && !noMinor) {
+        Amount minor; // £0.50 is fifty pence
+        minor.whole = amount.fraction;
+        minor.negative = amount.negative;
+        return minorMoney(minor, currency);
+    }
+    sign(amount);
+    appendCardinal(words_, amount.whole.empty() ? u"0" : amount.whole, context_.variety);
+    words_.emplace_back(currency.major[isOne(amount.whole) ? 0 : 1]);
+    if (noMinor) {
+        return AmountReading::Read;
+    }
+    // British "five pounds fifty"; American "five dollars and fifty cents".
+    if (!british()) {
+        words_.emplace_back(u"and");
+    }
+    appendCardinal(words_, amount.fraction, context_.variety);
+    if (!british()) {
+        words_.emplace_back(currency.minor[isOne(amount.fraction) ? 0 : 1]);
+    }
+    return AmountReading::Read;
+}
+
+AmountReading Speaker::minorMoney(const Amount& amount, const Currency& currency)
+{
+    sign(amount);
+    appendCardinal(words_, amount.whole, context_.variety);
+    words_.emplace_back(currency.minor[isOne(amount.whole) ? 0 : 1]);
+    return AmountReading::Read;
+}
+
+AmountReading Speaker::unit(const Amount& amount, const Unit& unit)
+{
+    sign(amount);
+    quantity(amount);
+    const auto& names = british() ? unit.british : unit.american;
+    const bool singular = context_.singularUnits || (!amount.point && isOne(amount.whole));
+    appendWords(words_, names[singular ? 0 : 1]);
+    return AmountReading::Read;
+}
+
+// 10:30, 09:05, 6:45 a.m., 7pm, 7.30pm; a colon that is no time is a ratio.
+AmountReading Speaker::time(const Amount& amount, std::u16string_view rest)
+{
+    if (amount.negative || amount.grouped || amount.whole.empty()) {
+        return AmountReading::Unknown;
+    }
+    std::u16string_view minutes = amount.point ? std::u16string_view(amount.fraction) : u"";
+    std::u16string_view seconds;
+    if (rest.starts_with(u':')) {
+        minutes = leadingDigits(rest.substr(1));
+        rest.remove_prefix(1 + minutes.size());
+        if (rest.starts_with(u':')) {
+            seconds = leadingDigits(rest.substr(1));
+            rest.remove_prefix(1 + seconds.size());
+        }
+    }
+    const int which = meridiem(suffixOf(rest));
+    const unsigned hour = valueOf(amount.whole);
+    const bool clock = amount.whole.size() <= 2 && hour <= 24 &&
+                       (minutes.empty() || (minutes.size() == 2 && minutes[0] <= u'5')) &&
+                       (seconds.empty() || seconds.size() == 2) && (rest.empty() || which != 0) &&
+                       (!amount.point || which != 0);
+    if (!clock) {
+        if (amount.point || !seconds.empty() || !rest.empty() || minutes.empty()) {
+            return AmountReading::Unknown;
+        }
+        appendCardinal(words_, amount.whole, context_.variety); // 3:1, 16:9, 100:1
+        words_.emplace_back(u"to");
+        appendCardinal(words_, minutes, context_.variety);
+        return AmountReading::Read;
+    }
+    // 18:45 as the dictionaries say 1845, in pairs with the first stressed;
+    // their 2100 to 2399 are quantities, so only 11 to 20 o'clock.
+    const bool pair = seconds.empty() && minutes.size() == 2 && hour >= 11 && hour <= 20 &&
+                      (minutes[0] != u'0' || (minutes == u"00" && hour >= 13 && which == 0));
+    if (pair) {
+        words_.push_back(digitString(hour) + std::u16string(minutes));
+        if (which != 0) {
+            appendMeridiem(words_, which);
+        }
+        return AmountReading::Read;
+    }
+    words_.push_back(digitString(hour));
+    if (minutes == u"00" && seconds.empty()) {
+        if (which == 0) {
+            words_.emplace_back(hour >= 1 && hour <= 12 ? u"o'clock" : u"hundred");
+        }
+    } else {
+        for (std::u16string_view part : {minutes, seconds}) {
+            if (part.starts_with(u'0')) {
+                words_.emplace_back(u"oh");
+                part.remove_prefix(1);
+            }
+            if (!part.empty()) {
+                words_.emplace_back(part);
+            }
+        }
+    }
+    if (which != 0) {
+        appendMeridiem(words_, which);
+    }
+    return AmountReading::Read;
+}
+
+// 1/2, 3/4, 2/3; 24/7 and dates are said as their numbers.
+AmountReading Speaker::slashes(const Amount& amount)
+{
+    if (amount.point || amount.grouped || amount.negative) {
+        return AmountReading::Unknown;
+    }
+    std::vector<std::u16string_view> numbers{amount.whole};
+    std::u16string_view rest = amount.rest;
+    while (rest.starts_with(u'/') && !leadingDigits(rest.substr(1)).empty()) {
+        numbers.push_back(leadingDigits(rest.substr(1)));
+        rest.remove_prefix(1 + numbers.back().size());
+    }
+    if (!rest.empty()) {
+        return AmountReading::Unknown;
+    }
+    if (numbers.size() == 2) {
+        const std::u16string written = amount.whole + u'/' + std::u16string(numbers[1]);
+        if (const auto proper = simpleFraction(written)) {
+            return fraction(proper->first, proper->second, false);
+        }
+    }
+    for (std::u16string_view number : numbers) {
+        AmountContext each = context_;
+        each.year = number.size() == 4;
+        Amount plain;
+        plain.whole = std::u16string(number);
+        if (Speaker(each, words_).sayPlain(plain) == AmountReading::Leave) {
+            words_.emplace_back(number);
+        }
+    }
+    return AmountReading::Read;
+}
+
+AmountReading Speaker::fraction(unsigned numerator, unsigned denominator, bool mixed)
+{
+    static constexpr std::u16string_view pluralOrdinals[] = {
+        u"",       u"",         u"halves",  u"thirds", u"quarters", u"fifths",
+        u"sixths", u"sevenths", u"eighths", u"ninths", u"tenths"};
+    if (mixed) {
+        words_.emplace_back(u"and");
+    }
+    // One and a half, one and a quarter; on its own, one half.
+    if (numerator == 1 && mixed && (denominator == 2 || denominator == 4)) {
+        words_.emplace_back(u"a");
+    } else {
+        words_.push_back(digitString(numerator));
+    }
+    if (numerator == 1 && (denominator == 2 || denominator == 4)) {
+        words_.emplace_back(denominator == 2 ? u"half" : u"quarter");
+    } else if (numerator == 1) {
+        words_.push_back(ordinalDigits(denominator));
+    } else if (denominator <= 10) {
+        words_.emplace_back(pluralOrdinals[denominator]);
+    } else {
+        words_.push_back(ordinalDigits(denominator) + u"s");
+    }
+    return AmountReading::Read;
+}
+
+AmountReading Speaker::ordinal(const Amount& amount)
+{
+    if (amount.point || amount.negative) {
+        return AmountReading::Unknown;
+    }
+    // The dictionaries hold 1st to 100th as they are written.
+    if (!amount.grouped && amount.whole.size() <= 3 && valueOf(amount.whole) <= 100) {
+        return AmountReading::Leave;
+    }
+    appendOrdinal(words_, amount.whole, context_.variety);
+    return AmountReading::Read;
+}
+
+// 2.10.1 is "two point ten point one": each group is a number of its own.
+AmountReading Speaker::version(const Amount& amount)
+{
+    if (amount.negative || amount.grouped) {
+        return AmountReading::Unknown;
+    }
+    std::vector<std::u16string_view> groups{amount.whole, amount.fraction};
+    std::u16string_view rest = amount.rest;
+    while (rest.size() > 1 && rest[0] == u'.' && isDigit(rest[1])) {
+        groups.push_back(leadingDigits(rest.substr(1)));
+        rest.remove_prefix(1 + groups.back().size());
+    }
+    if (!rest.empty() || amount.whole.empty()) {
+        return AmountReading::Unknown;
+    }
+    for (std::size_t k = 0; k < groups.size(); ++k) {
+        if (k > 0) {
+            words_.emplace_back(u"point");
+        }
+        Amount group;
+        group.whole = std::u16string(groups[k]);
+        if (sayPlain(group) == AmountReading::Leave) {
+            words_.emplace_back(groups[k]);
+        }
+    }
+    return AmountReading::Read;
+}
+
+} // namespace
+
+AmountReading sayAmount(std::u16string_view text, const AmountContext& context, WordList& words)
+{
+    WordList said;
+    const AmountReading reading = Speaker(context, said).say(text);
+    if (reading == AmountReading::Read) {
+        words.insert(words.end(), said.begin(), said.end());
+    }
+    return reading;
+}
+
+bool isAmountSuffix(std::u16string_view token, bool afterMoney)
+{
+    if (findUnit(token) != nullptr || meridiem(token) != 0 || vulgarFraction(token) != nullptr) {
+        return true;
+    }
+    if (afterMoney && !multiplierWord(token).empty()) {
+        return true;
+    }
+    if (token.size() == 1 && isCurrency(token[0]) && token[0] != u'\u00A3') {
+        return true; // 25 €
+    }
+    // A fraction after a whole number: 1 1/2.
+    const std::size_t slash = token.find(u'/');
+    return slash != std::u16string_view::npos && allDigits(token.substr(0, slash)) &&
+           allDigits(token.substr(slash + 1));
+}
+
+std::u16string letterName(char16_t letter, Variety variety)
+{
+    if (letter == u'a' || letter == u'A') {
+        return variety == Variety::British ? u"eh" : u"ay";
+    }
+    return std::u16string(1, lowerAsciiLetter(letter));
+}
+
+} // namespace kestrano

@@ -1,0 +1,207 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ContextRules.h"
+
+#include "StringFunctions.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace kestrano {
+namespace {
+
+template <std::size_t N>
+bool isOneOf(std::u16string_view word, const std::array<std::u16string_view, N>& list)
+{
+    return std::find(list.begin(), list.end(), word) != list.end();
+}
+
+bool isOneOf(std::u16string_view word, const std::vector<std::u16string>& list)
+{
+    return std::find(list.begin(), list.end(), word) != list.end();
+}
+
+// Words before a noun.
+constexpr std::array<std::u16string_view, 24> determiners = {
+    u"a",       u"an",    u"the",   u"my",    u"your",  u"his",     u"her",     u"its",
+    u"our",     u"their", u"this",  u"these", u"those", u"every",   u"each",    u"no",
+    u"another", u"any",   u"whose", u"some",  u"many",  u"several", u"various", u"both"};
+
+// Numbers said as words before a plural: nine lives. "One" is left out, as
+// in "no one lives".
+constexpr std::array<std::u16string_view, 14> numberWords = {
+    u"two",  u"three", u"four",  u"five",    u"six",      u"seven",    u"eight",
+    u"nine", u"ten",   u"dozen", u"hundred", u"hundreds", u"thousand", u"thousands"};
+
+// Adjectives that often stand before the nouns of the table.
+constexpr std::array<std::u16string_view, 48> adjectives = {
+    u"new",      u"old",      u"first",  u"last",      u"next",    u"good",    u"bad",
+    u"great",    u"big",      u"small",  u"large",     u"huge",    u"long",    u"short",
+    u"high",     u"low",      u"full",   u"whole",     u"entire",  u"public",  u"private",
+    u"personal", u"official", u"annual", u"final",     u"major",   u"minor",   u"main",
+    u"only",     u"own",      u"same",   u"other",     u"further", u"strong",  u"serious",
+    u"special",  u"national", u"total",  u"real",      u"perfect", u"current", u"recent",
+    u"previous", u"early",    u"free",   u"excellent", u"best",    u"single"};
+
+// Words after which a base form is a verb.
+constexpr std::array<std::u16string_view, 33> verbCues = {
+    u"to",       u"can",    u"could",  u"will",     u"would",     u"shall",   u"should",
+    u"may",      u"might",  u"must",   u"don't",    u"doesn't",   u"didn't",  u"won't",
+    u"wouldn't", u"can't",  u"cannot", u"couldn't", u"shouldn't", u"mustn't", u"let's",
+    u"i'll",     u"you'll", u"we'll",  u"they'll",  u"he'll",     u"she'll",  u"it'll",
+    u"i",        u"you",    u"we",     u"they",     u"please"};
+
+// Subjects of a verb in -s: he records, she lives.
+constexpr std::array<std::u16string_view, 3> singularSubjects = {u"he", u"she", u"it"};
+
+// Words after which a form is the past participle or the past.
+constexpr std::array<std::u16string_view, 20> pastCues = {
+    u"have", u"has",   u"had", u"having", u"was", u"were",    u"is", u"are", u"am", u"be",
+    u"been", u"being", u"get", u"gets",   u"got", u"getting", u"he", u"she", u"it", u"already"};
+
+// Contractions that end like a possessive or an auxiliary but are neither.
+constexpr std::array<std::u16string_view, 10> pronounContractions = {
+    u"he's",   u"she's", u"it's",    u"that's", u"there's",
+    u"what's", u"who's", u"where's", u"here's", u"let's"};
+
+// What a main verb "have" or "does" takes as its object.
+constexpr std::array<std::u16string_view, 30> objects = {
+    u"a",       u"an",        u"the",      u"my",         u"your",  u"his",   u"her",  u"its",
+    u"our",     u"their",     u"this",     u"that",       u"these", u"those", u"some", u"any",
+    u"no",      u"lots",      u"plenty",   u"enough",     u"many",  u"much",  u"more", u"several",
+    u"nothing", u"something", u"anything", u"everything", u"all",   u"both"};
+
+constexpr std::array<std::u16string_view, 6> nounFollowers = {u"of",  u"is",   u"was",
+                                                              u"are", u"were", u"has"};
+
+std::u16string lowered(const std::u16string& word)
+{
+    std::u16string result = word;
+    std::transform(result.begin(), result.end(), result.begin(), lowerAsciiLetter);
+    return result;
+}
+
+bool isNumber(std::u16string_view word)
+{
+    return !word.empty() && std::all_of(word.begin(), word.end(),
+                                        [](char16_t unit) { return unit >= u'0' && unit <= u'9'; });
+}
+
+bool isPossessive(std::u16string_view word)
+{
+    return word.size() > 2 && word.ends_with(u"'s") && !isOneOf(word, pronounContractions);
+}
+
+// A form in -s (records, lives, does) is a verb only after he, she or it.
+bool isThirdPerson(std::u16string_view word)
+{
+    return word.size() > 2 && word.back() == u's' && word[word.size() - 2] != u's';
+}
+
+struct Neighbours
+{
+    std::u16string before; // lowered, empty at the start
+    std::u16string after;  // lowered, empty at the end
+    bool first = false;
+    bool last = false;
+    bool capitalised = false;
+    bool thirdPerson = false;
+};
+
+const HomographReading* named(const std::vector<HomographReading>& readings,
+                              std::u16string_view name)
+{
+    const auto found = std::find_if(readings.begin(), readings.end(),
+                                    [name](const HomographReading& r) { return r.name == name; });
+    return found == readings.end() ? nullptr : &*found;
+}
+
+const HomographReading* byOwnCues(const std::vector<HomographReading>& readings,
+                                  const Neighbours& around)
+{
+    for (const HomographReading& reading : readings) {
+        if ((!around.first && isOneOf(around.before, reading.after)) ||
+            (!around.last && isOneOf(around.after, reading.before))) {
+            return &reading;
+        }
+    }
+    return nullptr;
+}
+
+bool pastCue(const Neighbours& around)
+{
+    const std::u16string& before = around.before;
+    const bool auxiliary = before.ends_with(u"'ve") || before.ends_with(u"'d") ||
+                           (before.ends_with(u"'s") && !isPossessive(before));
+    return !around.first && (isOneOf(before, pastCues) || auxiliary);
+}
+
+// What a main verb "have" or "does" takes as its object.
+bool objectFollows(const Neighbours& around)
+{
+    const std::u16string& after = around.after;
+    return isOneOf(after, objects) || isOneOf(after, numberWords) || isNumber(after);
+}
+
+bool nounCue(const Neighbours& around)
+{
+    const std::u16string& before = around.before;
+    return !around.first &&
+           (isOneOf(before, determiners) || isOneOf(before, adjectives) || isNumber(before) ||
+            isOneOf(before, numberWords) || isPossessive(before));
+}
+
+bool verbCue(const Neighbours& around)
+{
+    if (around.first) {
+        return false;
+    }
+    return around.thirdPerson ? isOneOf(around.before, singularSubjects)
+                              : isOneOf(around.before, verbCues);
+}
+
+} // namespace
+
+const HomographReading* chooseReading(const std::vector<std::u16string>& words, std::size_t index,
+                                      const std::vector<HomographReading>& readings)
+{
+    Neighbours around;
+    const std::u16string& word = words[index];
+    around.first = index == 0;
+    around.last = index + 1 == words.size();
+    around.before = around.first ? u"" : lowered(words[index - 1]);
+    around.after = around.last ? u"" : lowered(words[index + 1]);
+    around.capitalised = !word.empty() && word[0] >= u'A' && word[0] <= u'Z';
+    around.thirdPerson = isThirdPerson(lowered(word));
+
+    if (const HomographReading* own = byOwnCues(readings, around)) {
+        return own;
+    }
+    // Each cue and the reading it calls for, in order of strength; a cue
+    // whose reading the word lacks passes to the next.
+    const std::pair<bool, std::u16string_view> cues[] = {
+        {around.capitalised && !around.first, u"name"},
+        {pastCue(around), u"past"},
+        {nounCue(around), u"noun"},
+        {nounCue(around), u"adjective"},
+        {verbCue(around), u"verb"},
+        {around.after == u"to", u"before-to"},
+        {!around.first && objectFollows(around), u"main"},
+        {isOneOf(around.after, nounFollowers), u"noun"},
+        {!around.last && isOneOf(around.after, determiners), u"verb"},
+        {around.last, u"strong"},
+    };
+    for (const auto& [applies, name] : cues) {
+        if (applies) {
+            if (const HomographReading* reading = named(readings, name)) {
+                return reading;
+            }
+        }
+    }
+    return nullptr;
+}
+
+} // namespace kestrano

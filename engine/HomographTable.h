@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Variety.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace kestrano {
+
+// One pronunciation of a word spelt like others, and what calls for it.
+struct HomographReading
+{
+    // "verb", "noun", "past", "name", "strong", "main", "before-to", or a
+    // name of its own ("metal", "fish") that only its cue words choose.
+    std::u16string name;
+    std::array<std::u16string, 2> codes; // British, American PhonemeCode
+    std::vector<std::u16string> after;   // the word before is one of these
+    std::vector<std::u16string> before;  // the word after is one of these
+
+    const std::u16string& code(Variety variety) const
+    {
+        return codes[variety == Variety::British ? 0 : 1];
+    }
+};
+
+// Words with more than one pronunciation, each with its readings, from the
+// table file beside the dictionaries. Its lines are TAB-separated: the word,
+// the reading's name, its British and its American code, its cue words
+// ("prev=of,red next=pipes,poisoning") and the reason for the row; lines
+// starting with "#" and lines of other shapes are skipped.
+class HomographTable
+{
+public:
+    static HomographTable fromFileText(std::string_view text);
+
+    // The readings of a word of ASCII letters and apostrophes, any case; null
+    // for a word the table does not hold. Most words are turned away by
+    // their first letter and length alone.
+    const std::vector<HomographReading>* find(std::u16string_view word) const;
+
+    bool empty() const { return entries_.empty(); }
+    std::size_t size() const { return entries_.size(); }
+
+private:
+    std::unordered_map<std::u16string, std::vector<HomographReading>> entries_;
+    // Per first letter a to z, a bit for each word length up to 31 held.
+    std::array<std::uint32_t, 26> lengths_{};
+};
+
+// The table in the file at `path` (UTF-8), or an empty table when there is
+// no such file or it cannot be read: the table is optional, and without it
+// the words keep the dictionary's reading.
+HomographTable loadHomographTable(const std::string& path);
+
+} // namespace kestrano

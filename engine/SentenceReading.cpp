@@ -1,0 +1,726 @@
+// SPDX-FileCopyrightText: 2026 Brightfern
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "SentenceReading.h"
+
+#include "AmountReading.h"
+#include "StringFunctions.h"
+#include "TranscriptionEngine.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace kestrano {
+namespace {
+
+bool isDigit(char16_t unit)
+{
+    return unit >= u'0' && unit <= u'9';
+}
+
+bool isAsciiLetter(char16_t unit)
+{
+    return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z');
+}
+
+bool isUpper(char16_t unit)
+{
+    return unit >= u'A' && unit <= u'Z';
+}
+
+// Where the normaliser turns a run of text into a space.
+bool separatesWords(char16_t unit)
+{
+    return unit == u' ' || unit == u'\r' || unit == u'\n';
+}
+
+bool isCurrencySign(char16_t unit)
+{
+    return unit == u'\u00A3' || unit == u'$' || unit == u'\u20AC' || unit == u'\u00A5';
+}
+
+// Units that make a sentence worth reading: digits and the symbols this
+// step says or splits at.
+bool isTrigger(char16_t unit)
+{
+    if (unit < 0x80) {
+        return isDigit(unit) || unit == u'$' || unit == u'%' || unit == u'&' || unit == u'+' ||
+               unit == u'=' || unit == u'-' || unit == u'/';
+    }
+    switch (unit) {
+    case u'\u00A2': // cent
+    case u'\u00A3': // pound
+    case u'\u00A5': // yen
+    case u'\u00B0': // degree
+    case u'\u00BA': // masculine ordinal, written for a degree
+    case u'\u00BC':
+    case u'\u00BD':
+    case u'\u00BE':
+    case u'\u00D7': // multiplication
+    case u'\u2010': // hyphen
+    case u'\u2011': // non-breaking hyphen
+    case u'\u2013': // en dash
+    case u'\u2014': // em dash
+    case u'\u20AC': // euro
+    case u'\u2103': // degree Celsius
+    case u'\u2109': // degree Fahrenheit
+    case u'\u2212': // minus
+        return true;
+    default:
+        return unit >= u'\u2150' && unit <= u'\u215E'; // vulgar fractions
+    }
+}
+
+bool isJoiner(char16_t unit)
+{
+    return unit == u'-' || unit == u'\u2010' || unit == u'\u2011' || unit == u'\u2013' ||
+           unit == u'\u2014' || unit == u'/' || unit == u'&';
+}
+
+constexpr std::u16string_view openingPunctuation = u"([{\"'\u201C\u2018\u00AB\u00BF\u00A1*";
+constexpr std::u16string_view closingPunctuation = u")]}\"'\u201D\u2019\u00BB,.;:!?\u2026*";
+
+bool isRomanLetter(char16_t unit)
+{
+    return unit == u'I' || unit == u'V' || unit == u'X';
+}
+
+// I to XXXIX written the usual way, or 0.
+unsigned romanValue(std::u16string_view letters)
+{
+    static constexpr std::array<std::u16string_view, 10> units = {
+        u"", u"I", u"II", u"III", u"IV", u"V", u"VI", u"VII", u"VIII", u"IX"};
+    static constexpr std::array<std::u16string_view, 4> tens = {u"", u"X", u"XX", u"XXX"};
+    for (unsigned value = 1; value < 40; ++value) {
+        if (std::u16string(tens[value / 10]) + std::u16string(units[value % 10]) == letters) {
+            return value;
+        }
+    }
+    return 0;
+}
+
+template <std::size_t N>
+bool isOneOf(std::u16string_view word, const std::array<std::u16string_view, N>& list)
+{
+    return std::find(list.begin(), list.end(), word) != list.end();
+}
+
+// Words after which a four-digit number is a year.
+constexpr std::array<std::u16string_view, 40> yearCues = {
+    u"in",       u"since",  u"by",     u"until", u"till",   u"before",    u"after",    u"during",
+    u"from",     u"circa",  u"c",      u"ca",    u"year",   u"early",     u"late",     u"mid",
+    u"spring",   u"summer", u"autumn", u"fall",  u"winter", u"january",   u"february", u"march",
+    u"april",    u"may",    u"june",   u"july",  u"august", u"september", u"october",  u"november",
+    u"december", u"jan",    u"feb",    u"aug",   u"sept",   u"oct",       u"nov",      u"dec"};
+
+constexpr std::array<std::u16string_view, 12> months = {
+    u"january", u"february", u"march",     u"april",   u"may",      u"june",
+    u"july",    u"august",   u"september", u"october", u"november", u"december"};
+
+constexpr std::array<std::u16string_view, 4> eras = {u"AD", u"BC", u"BCE", u"CE"};
+
+// Words around "3-2" that make it a score.
+constexpr std::array<std::u16string_view, 27> scoreCuesBefore = {
+    u"won",     u"win",      u"wins",     u"winning", u"lost",   u"lose",     u"loses",
+    u"losing",  u"beat",     u"beats",    u"beating", u"beaten", u"defeated", u"drew",
+    u"draw",    u"draws",    u"drawing",  u"drawn",   u"tied",   u"led",      u"leading",
+    u"trailed", u"trailing", u"thrashed", u"edged",   u"score",  u"scored"};
+constexpr std::array<std::u16string_view, 9> scoreCuesAfter = {
+    u"win", u"victory", u"defeat", u"loss", u"draw", u"lead", u"scoreline", u"home", u"away"};
+
+// Monarchs and popes, whose numbers are ordinals: Henry VIII, the eighth.
+constexpr std::array<std::u16string_view, 62> regnalNames = {
+    u"henry",    u"edward",      u"george",    u"william",  u"elizabeth", u"charles",  u"james",
+    u"richard",  u"mary",        u"anne",      u"louis",    u"john",      u"paul",     u"benedict",
+    u"pius",     u"leo",         u"gregory",   u"innocent", u"clement",   u"urban",    u"boniface",
+    u"sixtus",   u"julius",      u"alexander", u"philip",   u"frederick", u"peter",    u"catherine",
+    u"nicholas", u"ivan",        u"ferdinand", u"isabella", u"napoleon",  u"alfonso",  u"carlos",
+    u"juan",     u"felipe",      u"gustav",    u"gustavus", u"christian", u"harold",   u"stephen",
+    u"david",    u"robert",      u"malcolm",   u"kenneth",  u"edmund",    u"ethelred", u"ramesses",
+    u"ptolemy",  u"constantine", u"otto",      u"wilhelm",  u"ludwig",    u"rudolf",   u"francis",
+    u"joseph",   u"leopold",     u"victor",    u"haakon",   u"olaf",      u"harald"};
+
+// Nouns whose Roman numbers are cardinals: World War II, Part IV.
+constexpr std::array<std::u16string_view, 20> numberedNouns = {
+    u"war",     u"part",    u"chapter",  u"act",      u"scene",    u"volume", u"book",
+    u"section", u"article", u"title",    u"type",     u"phase",    u"stage",  u"grade",
+    u"class",   u"level",   u"category", u"schedule", u"appendix", u"series"};
+
+struct Token
+{
+    std::u16string_view raw;
+    std::u16string_view core; // without the punctuation around it
+    std::u16string plain;     // the normaliser's word for it, maybe empty
+    std::u16string lower;     // plain, lowered
+    bool punctuated = false;  // punctuation follows the core
+};
+
+std::u16string lowered(std::u16string_view text)
+{
+    std::u16string result(text);
+    std::transform(result.begin(), result.end(), result.begin(), lowerAsciiLetter);
+    return result;
+}
+
+// Whether `text` ends in "a.m." or "p.m.", whatever the case.
+bool endsWithMeridiem(std::u16string_view text)
+{
+    if (text.size() < 4) {
+        return false;
+    }
+    const std::u16string_view end = text.substr(text.size() - 4);
+    const char16_t first = lowerAsciiLetter(end[0]);
+    return (first == u'a' || first == u'p') && end[1] == u'.' && lowerAsciiLetter(end[2]) == u'm' &&
+           end[3] == u'.';
+}
+
+std::u16string_view coreOf(std::u16string_view raw)
+{
+    while (!raw.empty() && openingPunctuation.find(raw.front()) != std::u16string_view::npos) {
+        raw.remove_prefix(1);
+    }
+    // "a.m." keeps its last full stop, which belongs to the abbreviation.
+    while (!raw.empty() && closingPunctuation.find(raw.back()) != std::u16string_view::npos &&
+           !endsWithMeridiem(raw)) {
+        raw.remove_suffix(1);
+    }
+    return raw;
+}
+
+bool startsNumber(std::u16string_view core)
+{
+    if (core.empty()) {
+        return false;
+    }
+    const char16_t first = core[0];
+    const char16_t second = core.size() > 1 ? core[1] : u'\0';
+    const bool signed_ = first == u'-' || first == u'\u2212' || first == u'\u2013' || first == u'+';
+    return isDigit(first) || isCurrencySign(first) || (first == u'.' && isDigit(second)) ||
+           (signed_ && (isDigit(second) || isCurrencySign(second))) ||
+           (first >= u'\u2150' && first <= u'\u215E') || first == u'\u00BC' || first == u'\u00BD' ||
+           first == u'\u00BE';
+}
+
+bool allDigits(std::u16string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+bool isCapitalised(std::u16string_view word)
+{
+    return !word.empty() && isUpper(word[0]);
+}
+
+class Reading
+{
+public:
+    Reading(Variety variety, const TranscriptionEngine& engine, std::u16string_view sentence)
+        : variety_(variety), engine_(engine)
+    {
+        cut(sentence);
+    }
+
+    ReadWords words();
+
+private:
+    void cut(std::u16string_view sentence);
+    std::u16string plainWord(std::u16string_view text) const;
+    std::size_t readAt(std::size_t i);
+    std::size_t readNumber(std::size_t i);
+    std::size_t readDate(std::size_t i);
+    std::size_t readRoman(std::size_t i);
+    std::size_t readEra(std::size_t i);
+    std::size_t readCompound(std::size_t i);
+    bool readLetterDigits(std::u16string_view text, WordList& words) const;
+    void readPart(std::u16string_view part, WordList& words) const;
+    AmountContext contextAt(std::size_t i) const;
+    bool yearCue(std::size_t i) const;
+    bool scoreCue(std::size_t i) const;
+    const std::u16string& lowerAt(std::size_t i) const;
+    void emit(const WordList& words, std::size_t first, std::size_t last);
+    void emitPlain(std::size_t i);
+
+    Variety variety_;
+    const TranscriptionEngine& engine_;
+    std::vector<Token> tokens_;
+    ReadWords read_;
+    bool telephoneBefore_ = false; // the token before was a group of a telephone number
+    bool telephone_ = false;       // this one is
+};
+
+void Reading::cut(std::u16string_view sentence)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= sentence.size(); ++i) {
+        if (i < sentence.size() && !separatesWords(sentence[i])) {
+            continue;
+        }
+        if (i > start) {
+            Token& token = tokens_.emplace_back();
+            token.raw = sentence.substr(start, i - start);
+            token.core = coreOf(token.raw);
+            token.plain = plainWord(token.raw);
+            token.lower = lowered(token.plain);
+            token.punctuated = !token.core.empty() && token.core.data() + token.core.size() !=
+                                                          token.raw.data() + token.raw.size();
+        }
+        start = i + 1;
+    }
+}
+
+std::u16string Reading::plainWord(std::u16string_view text) const
+{
+    return engine_.normalizeSentence(std::u16string(text));
+}
+
+const std::u16string& Reading::lowerAt(std::size_t i) const
+{
+    static const std::u16string none;
+    return i < tokens_.size() ? tokens_[i].lower : none;
+}
+
+ReadWords Reading::words()
+{
+    for (std::size_t i = 0; i < tokens_.size();) {
+        telephoneBefore_ = std::exchange(telephone_, false);
+        std::size_t taken = readAt(i);
+        if (taken == 0) {
+            emitPlain(i);
+            taken = 1;
+        }
+        i += taken;
+    }
+    if (read_.words.empty()) {
+        read_.words.emplace_back();
+        read_.sources.emplace_back();
+    }
+    return std::move(read_);
+}
+
+void Reading::emitPlain(std::size_t i)
+{
+    if (!tokens_[i].plain.empty()) {
+        read_.words.push_back(tokens_[i].plain);
+        read_.sources.emplace_back();
+    }
+}
+
+// Words that are what the normaliser would have made anyway stand as typed.
+void Reading::emit(const WordList& words, std::size_t first, std::size_t last)
+{
+    WordList plain;
+    for (std::size_t i = first; i <= last; ++i) {
+        if (!tokens_[i].plain.empty()) {
+            plain.push_back(tokens_[i].plain);
+        }
+    }
+    const std::u16string_view begin = tokens_[first].core;
+    const std::u16string_view end = tokens_[last].core;
+    const std::u16string from(begin.data(), end.data() + end.size());
+    for (const std::u16string& word : words) {
+        read_.words.push_back(word);
+        read_.sources.push_back(words == plain ? std::u16string() : from);
+    }
+}
+
+std::size_t Reading::readAt(std::size_t i)
+{
+    const std::u16string_view core = tokens_[i].core;
+    if (core.empty()) {
+        return 0;
+    }
+    if (core == u"&" || core == u"+" || core == u"=" || core == u"\u00D7") {
+        const std::u16string_view said = core == u"&"   ? u"and"
+                                         : core == u"+" ? u"plus"
+                                         : core == u"=" ? u"equals"
+                                                        : u"times";
+        emit({std::u16string(said)}, i, i);
+        return 1;
+    }
+    if (const std::size_t taken = readDate(i)) {
+        return taken;
+    }
+    if (startsNumber(core)) {
+        if (const std::size_t taken = readNumber(i)) {
+            return taken;
+        }
+    }
+    if (const std::size_t taken = readEra(i)) {
+        return taken;
+    }
+    if (const std::size_t taken = readRoman(i)) {
+        return taken;
+    }
+    if (std::any_of(core.begin(), core.end(), isJoiner)) {
+        return readCompound(i);
+    }
+    WordList words;
+    if (readLetterDigits(core, words)) {
+        emit(words, i, i);
+        return 1;
+    }
+    return 0;
+}
+
+AmountContext Reading::contextAt(std::size_t i) const
+{
+    AmountContext context;
+    context.variety = variety_;
+    context.year = yearCue(i);
+    context.score = scoreCue(i);
+    context.telephone = telephoneBefore_;
+    context.singularUnits = i > 0 && (lowerAt(i - 1) == u"a" || lowerAt(i - 1) == u"an");
+    return context;
+}
+
+bool Reading::yearCue(std::size_t i) const
+{
+    const auto isEra = [this](std::size_t k) {
+        return k < tokens_.size() && isOneOf(tokens_[k].plain, eras);
+    };
+    if (isEra(i + 1) || (i > 0 && isEra(i - 1))) {
+        return true;
+    }
+    if (i == 0) {
+        return false;
+    }
+    if (isOneOf(lowerAt(i - 1), yearCues)) {
+        return true;
+    }
+    // May 5, 1945; 5th May, 1945
+    const std::u16string& day = lowerAt(i - 1);
+    const bool dayNumber = !day.empty() && isDigit(day[0]) && day.size() <= 4;
+    return i > 1 && dayNumber && isOneOf(lowerAt(i - 2), months);
+}
+
+bool Reading::scoreCue(std::size_t i) const
+{
+    return (i > 0 && isOneOf(lowerAt(i - 1), scoreCuesBefore)) ||
+           isOneOf(lowerAt(i + 1), scoreCuesAfter);
+}
+
+std::size_t Reading::readNumber(std::size_t i)
+{
+    const Token& token = tokens_[i];
+    std::u16string text(token.core);
+    std::size_t last = i;
+    // A lone currency sign before the amount: "£ 25".
+    if (text.size() == 1 && isCurrencySign(text[0])) {
+        if (i + 1 == tokens_.size() || !startsNumber(tokens_[i + 1].core)) {
+            return 0;
+        }
+        text += tokens_[++last].core;
+    }
+    const bool money = isCurrencySign(text[0]) || (text.size() > 1 && isCurrencySign(text[1]));
+    const AmountContext context = contextAt(i);
+    WordList words;
+    AmountReading reading = AmountReading::Unknown;
+    if (!tokens_[last].punctuated && last + 1 < tokens_.size() &&
+        isAmountSuffix(tokens_[last + 1].core, money)) {
+        reading = sayAmount(text + u' ' + std::u16string(tokens_[last + 1].core), context, words);
+        if (reading == AmountReading::Read) {
+            ++last;
+        }
+    }
+    if (reading != AmountReading::Read) {
+        reading = sayAmount(text, context, words);
+    }
+    if (reading == AmountReading::Unknown) {
+        if (!readLetterDigits(text, words)) {
+            return 0;
+        }
+        emit(words, i, i);
+        return 1;
+    }
+    // 020 7946 0321, +44 20 7946 0321: the groups after the first follow it.
+    telephone_ = allDigits(text) ? text.size() > 1 && (text[0] == u'0' || context.telephone)
+                                 : text[0] == u'+';
+    if (reading == AmountReading::Leave) {
+        emitPlain(i);
+        return 1;
+    }
+    emit(words, i, last);
+    return last - i + 1;
+}
+
+// The day of a date, 1 to 31, with or without its ordinal ending; 0 if none.
+unsigned dayOf(std::u16string_view core)
+{
+    std::size_t digits = 0;
+    while (digits < core.size() && digits < 2 && isDigit(core[digits])) {
+        ++digits;
+    }
+    const std::u16string ending = lowered(core.substr(digits));
+    const bool ordinal = ending == u"st" || ending == u"nd" || ending == u"rd" || ending == u"th";
+    if (digits == 0 || (!ending.empty() && !ordinal)) {
+        return 0;
+    }
+    const unsigned day = digits == 1 ? unsigned(core[0] - u'0')
+                                     : unsigned(core[0] - u'0') * 10 + unsigned(core[1] - u'0');
+    return day <= 31 ? day : 0;
+}
+
+bool isMonth(const Token& token)
+{
+    return isCapitalised(token.plain) && isOneOf(token.lower, months);
+}
+
+// 5 May as "the fifth of May"; May 5 as "May the fifth" (British) or "May
+// fifth" (American).
+std::size_t Reading::readDate(std::size_t i)
+{
+    const bool next = i + 1 < tokens_.size();
+    if (next && !tokens_[i].punctuated && isMonth(tokens_[i + 1])) {
+        if (const unsigned day = dayOf(tokens_[i].core)) {
+            emit({u"the", ordinalDigits(day), u"of"}, i, i);
+            return 1;
+        }
+    }
+    if (next && !tokens_[i].punctuated && isMonth(tokens_[i])) {
+        if (const unsigned day = dayOf(tokens_[i + 1].core)) {
+            WordList words{tokens_[i].plain};
+            if (variety_ == Variety::British) {
+                words.emplace_back(u"the");
+            }
+            words.push_back(ordinalDigits(day));
+            emit(words, i, i + 1);
+            return 2;
+        }
+    }
+    return 0;
+}
+
+// AD 43, 1066 AD, 300 BCE: the era's letters. BC is a word of the
+// dictionaries already; AD would be the word "ad".
+std::size_t Reading::readEra(std::size_t i)
+{
+    const std::u16string& era = tokens_[i].plain;
+    if (era != u"AD" && era != u"BCE" && era != u"CE") {
+        return 0;
+    }
+    const bool nextToNumber = (i > 0 && allDigits(tokens_[i - 1].plain)) ||
+                              (i + 1 < tokens_.size() && allDigits(tokens_[i + 1].plain));
+    if (!nextToNumber) {
+        return 0;
+    }
+    WordList letters;
+    for (char16_t letter : era) {
+        letters.push_back(letterName(letter, variety_));
+    }
+    emit(letters, i, i);
+    return 1;
+}
+
+// Henry VIII as "Henry the eighth", World War II as "World War two". A lone I
+// is a number only where no pronoun could stand: "Henry I of England",
+// "Charles I.", "World War I".
+std::size_t Reading::readRoman(std::size_t i)
+{
+    std::u16string_view letters = tokens_[i].core;
+    const bool possessive = letters.ends_with(u"'s");
+    if (possessive) {
+        letters.remove_suffix(2);
+    }
+    const unsigned value =
+        std::all_of(letters.begin(), letters.end(), isRomanLetter) ? romanValue(letters) : 0;
+    if (value == 0 || i == 0) {
+        return 0;
+    }
+    const std::u16string& before = lowerAt(i - 1);
+    const bool name = isCapitalised(tokens_[i - 1].plain) && isOneOf(before, regnalNames);
+    const bool noun = isOneOf(before, numberedNouns);
+    if (letters.size() == 1) {
+        const bool worldWar = before == u"war" && i > 1 && lowerAt(i - 2) == u"world";
+        const bool clauseEnds = possessive || tokens_[i].punctuated || i + 1 == tokens_.size() ||
+                                lowerAt(i + 1) == u"of" || lowerAt(i + 1) == u"and" || worldWar;
+        const bool number = letters != u"I" || clauseEnds;
+        if (!number || !(name || (noun && isCapitalised(tokens_[i - 1].plain)))) {
+            return 0;
+        }
+    } else if (!name && !noun && !isCapitalised(tokens_[i - 1].plain)) {
+        return 0;
+    }
+    WordList words;
+    if (name) {
+        words.emplace_back(u"the");
+        words.push_back(ordinalDigits(value));
+    } else {
+        words.push_back(digitString(value));
+    }
+    if (possessive) {
+        words.back() += u"'s";
+    }
+    emit(words, i, i);
+    return 1;
+}
+
+// Words joined by hyphens, slashes or dashes that no dictionary holds joined
+// are read part by part: court-appointed, 2-year-old, Washington/Oregon.
+std::size_t Reading::readCompound(std::size_t i)
+{
+    const std::u16string_view core = tokens_[i].core;
+    const bool ampersand = core.find(u'&') != std::u16string_view::npos;
+    const std::u16string joined = lowered(plainWord(core));
+    if (joined.empty() || (!ampersand && engine_.transcribes(joined))) {
+        return 0;
+    }
+    // The parts, each with whether "&" follows it.
+    std::vector<std::pair<std::u16string_view, bool>> parts;
+    std::size_t start = 0;
+    for (std::size_t k = 0; k <= core.size(); ++k) {
+        if (k < core.size() && !isJoiner(core[k])) {
+            continue;
+        }
+        const std::u16string_view part = core.substr(start, k - start);
+        const bool ampersandAfter = k < core.size() && core[k] == u'&';
+        if (!plainWord(part).empty()) {
+            parts.emplace_back(part, ampersandAfter);
+        } else if (ampersandAfter && !parts.empty()) {
+            parts.back().second = true;
+        }
+        start = k + 1;
+    }
+    WordList words;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        const auto [part, ampersandAfter] = parts[k];
+        // 10-km: the number takes its unit, in the singular of a compound.
+        if (!ampersandAfter && k + 1 < parts.size() && startsNumber(part) &&
+            isAmountSuffix(parts[k + 1].first, false)) {
+            readPart(std::u16string(part) + u' ' + std::u16string(parts[k + 1].first), words);
+            ++k;
+        } else {
+            readPart(part, words);
+        }
+        if (parts[k].second) {
+            words.emplace_back(u"and");
+        }
+    }
+    if (parts.size() < 2) {
+        return 0;
+    }
+    emit(words, i, i);
+    return 1;
+}
+
+void Reading::readPart(std::u16string_view part, WordList& words) const
+{
+    if (startsNumber(part)) {
+        AmountContext context;
+        context.variety = variety_;
+        context.singularUnits = true; // a 5-km run
+        switch (sayAmount(part, context, words)) {
+        case AmountReading::Read:
+            return;
+        case AmountReading::Leave:
+            words.push_back(plainWord(part));
+            return;
+        case AmountReading::Unknown:
+            break;
+        }
+    }
+    if (part.size() == 1 && isAsciiLetter(part[0])) {
+        words.push_back(letterName(part[0], variety_));
+        return;
+    }
+    if (!readLetterDigits(part, words)) {
+        words.push_back(plainWord(part));
+    }
+}
+
+// Q3, MP3, A4, H2O, 3D: letters and digits said apart, a lone letter by its
+// name. A token that a dictionary holds or derives whole (21st, 1990s) is
+// left to it.
+bool Reading::readLetterDigits(std::u16string_view text, WordList& words) const
+{
+    const bool mixed = std::any_of(text.begin(), text.end(), isDigit) &&
+                       std::any_of(text.begin(), text.end(), isAsciiLetter);
+    const bool onlyThose = std::all_of(text.begin(), text.end(), [](char16_t unit) {
+        return isDigit(unit) || isAsciiLetter(unit);
+    });
+    if (!mixed || !onlyThose || engine_.transcribes(lowered(text))) {
+        return false;
+    }
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = start;
+        const bool digits = isDigit(text[start]);
+        while (end < text.size() && isDigit(text[end]) == digits) {
+            ++end;
+        }
+        const std::u16string_view run = text.substr(start, end - start);
+        if (digits) {
+            AmountContext context;
+            context.variety = variety_;
+            if (sayAmount(run, context, words) != AmountReading::Read) {
+                words.emplace_back(run);
+            }
+        } else if (run.size() == 1) {
+            words.push_back(letterName(run[0], variety_));
+        } else {
+            words.emplace_back(run);
+        }
+        start = end;
+    }
+    return true;
+}
+
+// A token of the letters I, V and X alone (with "'s" and punctuation around
+// it), a lone I only after a capitalised word: cheap enough to ask of every
+// sentence.
+bool hasRomanToken(std::u16string_view sentence)
+{
+    const auto isClosing = [](char16_t unit) {
+        return closingPunctuation.find(unit) != std::u16string_view::npos;
+    };
+    bool capitalBefore = false;
+    std::size_t end = 0;
+    for (std::size_t start = 0; start < sentence.size(); start = end + 1) {
+        end = start;
+        while (end < sentence.size() && !separatesWords(sentence[end])) {
+            ++end;
+        }
+        std::size_t first = start;
+        while (first < end &&
+               openingPunctuation.find(sentence[first]) != std::u16string_view::npos) {
+            ++first;
+        }
+        std::size_t k = first;
+        while (k < end && isRomanLetter(sentence[k])) {
+            ++k;
+        }
+        const std::size_t letters = k - first;
+        if (k + 1 < end && sentence[k] == u'\'' && sentence[k + 1] == u's') {
+            k += 2;
+        }
+        const bool roman =
+            letters > 0 &&
+            std::all_of(sentence.begin() + static_cast<std::ptrdiff_t>(k),
+                        sentence.begin() + static_cast<std::ptrdiff_t>(end), isClosing);
+        const bool loneI = letters == 1 && sentence[first] == u'I';
+        if (roman && (!loneI || capitalBefore)) {
+            return true;
+        }
+        capitalBefore = first < end && isUpper(sentence[first]) && end - first > 1;
+    }
+    return false;
+}
+
+} // namespace
+
+SentenceReader::SentenceReader(Variety variety, const TranscriptionEngine& engine)
+    : variety_(variety), engine_(engine)
+{
+}
+
+bool SentenceReader::needsReading(std::u16string_view sentence)
+{
+    return std::any_of(sentence.begin(), sentence.end(), isTrigger) || hasRomanToken(sentence);
+}
+
+ReadWords SentenceReader::read(std::u16string_view sentence) const
+{
+    return Reading(variety_, engine_, sentence).words();
+}
+
+} // namespace kestrano

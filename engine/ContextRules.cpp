@@ -168,10 +168,19 @@ bool verbCue(const Neighbours& around)
 const HomographReading* chooseReading(const std::vector<std::u16string>& words, std::size_t index,
                                       const std::vector<HomographReading>& readings)
 {
+    // Most of the words asked about are grammatical words that only the end
+    // of the sentence changes: "to", "of", "for".
+    const bool last = index + 1 == words.size();
+    const bool onlyStrong = std::all_of(readings.begin(), readings.end(), [](const auto& reading) {
+        return reading.name == u"strong" && reading.after.empty() && reading.before.empty();
+    });
+    if (onlyStrong) {
+        return last ? &readings.front() : nullptr;
+    }
     Neighbours around;
     const std::u16string& word = words[index];
     around.first = index == 0;
-    around.last = index + 1 == words.size();
+    around.last = last;
     around.before = around.first ? u"" : lowered(words[index - 1]);
     around.after = around.last ? u"" : lowered(words[index + 1]);
     around.capitalised = !word.empty() && word[0] >= u'A' && word[0] <= u'Z';
@@ -180,25 +189,24 @@ const HomographReading* chooseReading(const std::vector<std::u16string>& words, 
     if (const HomographReading* own = byOwnCues(readings, around)) {
         return own;
     }
-    // Each cue and the reading it calls for, in order of strength; a cue
-    // whose reading the word lacks passes to the next.
-    const std::pair<bool, std::u16string_view> cues[] = {
-        {around.capitalised && !around.first, u"name"},
-        {pastCue(around), u"past"},
-        {nounCue(around), u"noun"},
-        {nounCue(around), u"adjective"},
-        {verbCue(around), u"verb"},
-        {around.after == u"to", u"before-to"},
-        {!around.first && objectFollows(around), u"main"},
-        {isOneOf(around.after, nounFollowers), u"noun"},
-        {!around.last && isOneOf(around.after, determiners), u"verb"},
-        {around.last, u"strong"},
+    // Each reading and the cue that calls for it, in order of strength; a
+    // cue is only looked at when the word has its reading.
+    using Cue = bool (*)(const Neighbours&);
+    static constexpr std::pair<std::u16string_view, Cue> cues[] = {
+        {u"name", [](const Neighbours& n) { return n.capitalised && !n.first; }},
+        {u"past", pastCue},
+        {u"noun", nounCue},
+        {u"adjective", nounCue},
+        {u"verb", verbCue},
+        {u"before-to", [](const Neighbours& n) { return n.after == u"to"; }},
+        {u"main", [](const Neighbours& n) { return !n.first && objectFollows(n); }},
+        {u"noun", [](const Neighbours& n) { return isOneOf(n.after, nounFollowers); }},
+        {u"verb", [](const Neighbours& n) { return !n.last && isOneOf(n.after, determiners); }},
+        {u"strong", [](const Neighbours& n) { return n.last; }},
     };
-    for (const auto& [applies, name] : cues) {
-        if (applies) {
-            if (const HomographReading* reading = named(readings, name)) {
-                return reading;
-            }
+    for (const auto& [name, applies] : cues) {
+        if (const HomographReading* reading = named(readings, name); reading && applies(around)) {
+            return reading;
         }
     }
     return nullptr;

@@ -60,10 +60,15 @@ std::size_t letterIndex(char16_t first)
     return static_cast<std::size_t>(lowerAsciiLetter(first) - u'a');
 }
 
+bool isLetter(char16_t unit)
+{
+    const char16_t lower = lowerAsciiLetter(unit);
+    return lower >= u'a' && lower <= u'z';
+}
+
 bool indexable(std::u16string_view word)
 {
-    const char16_t first = lowerAsciiLetter(word.empty() ? u'\0' : word[0]);
-    return first >= u'a' && first <= u'z' && word.size() < 32;
+    return !word.empty() && isLetter(word.front()) && isLetter(word.back()) && word.size() < 32;
 }
 
 } // namespace
@@ -89,6 +94,7 @@ HomographTable HomographTable::fromFileText(std::string_view text)
         reading.codes = {widened(fields[2]), widened(fields[3])};
         readCues(fields[4], reading);
         table.lengths_[letterIndex(word[0])] |= std::uint32_t{1} << word.size();
+        table.lastLetters_[letterIndex(word[0])] |= std::uint32_t{1} << letterIndex(word.back());
         table.entries_[std::move(word)].push_back(std::move(reading));
     }
     return table;
@@ -96,12 +102,18 @@ HomographTable HomographTable::fromFileText(std::string_view text)
 
 const std::vector<HomographReading>* HomographTable::find(std::u16string_view word) const
 {
-    if (!indexable(word) || (lengths_[letterIndex(word[0])] >> word.size() & 1) == 0) {
+    if (!indexable(word) || (lengths_[letterIndex(word[0])] >> word.size() & 1) == 0 ||
+        (lastLetters_[letterIndex(word[0])] >> letterIndex(word.back()) & 1) == 0) {
         return nullptr;
     }
-    std::u16string lowered(word);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(), lowerAsciiLetter);
-    const auto found = entries_.find(lowered);
+    const bool lower = std::none_of(word.begin(), word.end(),
+                                    [](char16_t unit) { return unit >= u'A' && unit <= u'Z'; });
+    std::u16string lowered;
+    if (!lower) {
+        lowered = word;
+        std::transform(lowered.begin(), lowered.end(), lowered.begin(), lowerAsciiLetter);
+    }
+    const auto found = entries_.find(lower ? word : std::u16string_view(lowered));
     return found == entries_.end() ? nullptr : &found->second;
 }
 

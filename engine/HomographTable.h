@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -50,9 +51,21 @@ public:
     std::size_t size() const { return entries_.size(); }
 
 private:
-    std::unordered_map<std::u16string, std::vector<HomographReading>> entries_;
-    // Per first letter a to z, a bit for each word length up to 31 held.
+    // Looked up by a view, without a string made for each word asked about.
+    struct KeyHash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view key) const
+        {
+            return std::hash<std::u16string_view>()(key);
+        }
+    };
+    std::unordered_map<std::u16string, std::vector<HomographReading>, KeyHash, std::equal_to<>>
+        entries_;
+    // Per first letter a to z, a bit for each word length up to 31 held and
+    // a bit for each last letter: asked of every word of every sentence.
     std::array<std::uint32_t, 26> lengths_{};
+    std::array<std::uint32_t, 26> lastLetters_{};
 };
 
 // The table in the file at `path` (UTF-8), or an empty table when there is

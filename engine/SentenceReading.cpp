@@ -41,14 +41,8 @@ bool isCurrencySign(char16_t unit)
     return unit == u'\u00A3' || unit == u'$' || unit == u'\u20AC' || unit == u'\u00A5';
 }
 
-// Units that make a sentence worth reading: digits and the symbols this
-// step says or splits at.
-bool isTrigger(char16_t unit)
+bool isNonAsciiTrigger(char16_t unit)
 {
-    if (unit < 0x80) {
-        return isDigit(unit) || unit == u'$' || unit == u'%' || unit == u'&' || unit == u'+' ||
-               unit == u'=' || unit == u'-' || unit == u'/';
-    }
     switch (unit) {
     case u'\u00A2': // cent
     case u'\u00A3': // pound
@@ -71,6 +65,24 @@ bool isTrigger(char16_t unit)
     default:
         return unit >= u'\u2150' && unit <= u'\u215E'; // vulgar fractions
     }
+}
+
+// Units that make a sentence worth reading: digits and the symbols this
+// step says or splits at.
+bool isTrigger(char16_t unit)
+{
+    // Asked of every unit of every sentence, so ASCII goes by a table.
+    static constexpr auto ascii = [] {
+        std::array<bool, 128> table{};
+        for (char16_t unit : std::u16string_view(u"0123456789$%&+=-/")) {
+            table[unit] = true;
+        }
+        return table;
+    }();
+    if (unit < 0x80) {
+        return ascii[unit];
+    }
+    return isNonAsciiTrigger(unit);
 }
 
 bool isJoiner(char16_t unit)
@@ -147,6 +159,9 @@ constexpr std::array<std::u16string_view, 20> numberedNouns = {
     u"war",     u"part",    u"chapter",  u"act",      u"scene",    u"volume", u"book",
     u"section", u"article", u"title",    u"type",     u"phase",    u"stage",  u"grade",
     u"class",   u"level",   u"category", u"schedule", u"appendix", u"series"};
+
+// No word that the cues look for is longer.
+constexpr std::size_t longestCue = 12;
 
 struct Token
 {
@@ -235,6 +250,7 @@ private:
     std::size_t readCompound(std::size_t i);
     bool readLetterDigits(std::u16string_view text, WordList& words) const;
     void readPart(std::u16string_view part, WordList& words) const;
+    AmountContext partContext() const;
     AmountContext contextAt(std::size_t i) const;
     bool yearCue(std::size_t i) const;
     bool scoreCue(std::size_t i) const;
@@ -262,7 +278,9 @@ void Reading::cut(std::u16string_view sentence)
             token.raw = sentence.substr(start, i - start);
             token.core = coreOf(token.raw);
             token.plain = plainWord(token.raw);
-            token.lower = lowered(token.plain);
+            if (token.plain.size() <= longestCue) {
+                token.lower = lowered(token.plain);
+            }
             token.punctuated = !token.core.empty() && token.core.data() + token.core.size() !=
                                                           token.raw.data() + token.raw.size();
         }
@@ -272,7 +290,7 @@ void Reading::cut(std::u16string_view sentence)
 
 std::u16string Reading::plainWord(std::u16string_view text) const
 {
-    return engine_.normalizeSentence(std::u16string(text));
+    return engine_.normalizeWord(text);
 }
 
 const std::u16string& Reading::lowerAt(std::size_t i) const
@@ -587,8 +605,9 @@ std::size_t Reading::readCompound(std::size_t i)
         const auto [part, ampersandAfter] = parts[k];
         // 10-km: the number takes its unit, in the singular of a compound.
         if (!ampersandAfter && k + 1 < parts.size() && startsNumber(part) &&
-            isAmountSuffix(parts[k + 1].first, false)) {
-            readPart(std::u16string(part) + u' ' + std::u16string(parts[k + 1].first), words);
+            isAmountSuffix(parts[k + 1].first, false) &&
+            sayAmount(std::u16string(part) + u' ' + std::u16string(parts[k + 1].first),
+                      partContext(), words) == AmountReading::Read) {
             ++k;
         } else {
             readPart(part, words);
@@ -604,13 +623,18 @@ std::size_t Reading::readCompound(std::size_t i)
     return 1;
 }
 
+AmountContext Reading::partContext() const
+{
+    AmountContext context;
+    context.variety = variety_;
+    context.singularUnits = true; // a 5-km run
+    return context;
+}
+
 void Reading::readPart(std::u16string_view part, WordList& words) const
 {
     if (startsNumber(part)) {
-        AmountContext context;
-        context.variety = variety_;
-        context.singularUnits = true; // a 5-km run
-        switch (sayAmount(part, context, words)) {
+        switch (sayAmount(part, partContext(), words)) {
         case AmountReading::Read:
             return;
         case AmountReading::Leave:
@@ -665,43 +689,66 @@ bool Reading::readLetterDigits(std::u16string_view text, WordList& words) const
     return true;
 }
 
+bool isOpening(char16_t unit)
+{
+    return openingPunctuation.find(unit) != std::u16string_view::npos;
+}
+
+bool isClosing(char16_t unit)
+{
+    return closingPunctuation.find(unit) != std::u16string_view::npos;
+}
+
+// Whether the word before `start` (the start of a token) begins with a
+// capital and has more than one letter: Henry I, World War I.
+bool capitalisedBefore(std::u16string_view sentence, std::size_t start)
+{
+    std::size_t end = start;
+    while (end > 0 && separatesWords(sentence[end - 1])) {
+        --end;
+    }
+    std::size_t begin = end;
+    while (begin > 0 && !separatesWords(sentence[begin - 1])) {
+        --begin;
+    }
+    while (begin < end && isOpening(sentence[begin])) {
+        ++begin;
+    }
+    return end - begin > 1 && isUpper(sentence[begin]);
+}
+
 // A token of the letters I, V and X alone (with "'s" and punctuation around
-// it), a lone I only after a capitalised word: cheap enough to ask of every
-// sentence.
+// it), a lone I only after a capitalised word. Only the places where such a
+// letter begins a token are looked at, as this is asked of every sentence
+// that holds one.
 bool hasRomanToken(std::u16string_view sentence)
 {
-    const auto isClosing = [](char16_t unit) {
-        return closingPunctuation.find(unit) != std::u16string_view::npos;
-    };
-    bool capitalBefore = false;
-    std::size_t end = 0;
-    for (std::size_t start = 0; start < sentence.size(); start = end + 1) {
-        end = start;
-        while (end < sentence.size() && !separatesWords(sentence[end])) {
+    for (std::size_t at = sentence.find_first_of(u"IVX"); at != std::u16string_view::npos;
+         at = sentence.find_first_of(u"IVX", at + 1)) {
+        std::size_t start = at;
+        while (start > 0 && isOpening(sentence[start - 1])) {
+            --start;
+        }
+        if (start > 0 && !separatesWords(sentence[start - 1])) {
+            continue;
+        }
+        std::size_t end = at;
+        while (end < sentence.size() && isRomanLetter(sentence[end])) {
             ++end;
         }
-        std::size_t first = start;
-        while (first < end &&
-               openingPunctuation.find(sentence[first]) != std::u16string_view::npos) {
-            ++first;
+        const std::size_t letters = end - at;
+        if (end + 1 < sentence.size() && sentence[end] == u'\'' && sentence[end + 1] == u's') {
+            end += 2;
         }
-        std::size_t k = first;
-        while (k < end && isRomanLetter(sentence[k])) {
-            ++k;
+        while (end < sentence.size() && isClosing(sentence[end])) {
+            ++end;
         }
-        const std::size_t letters = k - first;
-        if (k + 1 < end && sentence[k] == u'\'' && sentence[k + 1] == u's') {
-            k += 2;
+        if (end < sentence.size() && !separatesWords(sentence[end])) {
+            continue;
         }
-        const bool roman =
-            letters > 0 &&
-            std::all_of(sentence.begin() + static_cast<std::ptrdiff_t>(k),
-                        sentence.begin() + static_cast<std::ptrdiff_t>(end), isClosing);
-        const bool loneI = letters == 1 && sentence[first] == u'I';
-        if (roman && (!loneI || capitalBefore)) {
+        if (letters > 1 || sentence[at] != u'I' || capitalisedBefore(sentence, start)) {
             return true;
         }
-        capitalBefore = first < end && isUpper(sentence[first]) && end - first > 1;
     }
     return false;
 }
@@ -715,7 +762,14 @@ SentenceReader::SentenceReader(Variety variety, const TranscriptionEngine& engin
 
 bool SentenceReader::needsReading(std::u16string_view sentence)
 {
-    return std::any_of(sentence.begin(), sentence.end(), isTrigger) || hasRomanToken(sentence);
+    bool romanLetter = false;
+    for (char16_t unit : sentence) {
+        if (isTrigger(unit)) {
+            return true;
+        }
+        romanLetter = romanLetter || isRomanLetter(unit);
+    }
+    return romanLetter && hasRomanToken(sentence);
 }
 
 ReadWords SentenceReader::read(std::u16string_view sentence) const

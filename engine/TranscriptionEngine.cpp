@@ -10,6 +10,7 @@
 #include "StringFunctions.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 namespace kestrano {
@@ -277,6 +278,20 @@ std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) c
         }
     }
     return trimSpaces(replaceAll(std::move(kept), u"  ", u" "));
+}
+
+std::u16string TranscriptionEngine::normalizeWord(std::u16string_view token) const
+{
+    if (token.find(u"a.m.") != std::u16string_view::npos) {
+        std::u16string word = normalizeSentence(std::u16string(token));
+        std::erase(word, u' ');
+        return word;
+    }
+    std::u16string kept;
+    kept.reserve(token.size());
+    std::copy_if(token.begin(), token.end(), std::back_inserter(kept),
+                 [](char16_t unit) { return unit != u' ' && isAllowed(unit); });
+    return kept;
 }
 
 std::u16string TranscriptionEngine::applySentenceRules(std::vector<std::u16string> words,

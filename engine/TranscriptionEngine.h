@@ -61,6 +61,10 @@ public:
     // spelt out first so that it survives as a word.
     std::u16string normalizeSentence(std::u16string sentence) const;
 
+    // What normalizeSentence keeps of text without spaces or line ends: one
+    // word, or nothing.
+    std::u16string normalizeWord(std::u16string_view token) const;
+
     // Applies the context rules to the word codes joined by "_" and returns
     // the words' IPA joined by spaces, not-found forms left as they are.
     std::u16string applySentenceRules(std::vector<std::u16string> words,

@@ -161,6 +161,33 @@ private slots:
         QCOMPARE(window.view->toPlainText(), QTextDocumentFragment::fromHtml(html).toPlainText());
     }
 
+    // The window reads the text before the lookup, with the homograph table
+    // beside the dictionaries when there is one and silently without it.
+    void runningTextIsRead()
+    {
+        QFile dictionary(u"data/lexora_eng_transcription.txt"_s);
+        QVERIFY(dictionary.open(QIODevice::WriteOnly) &&
+                dictionary.write("1\ti\taI\n1\thave\thqv\n1\tread\trJd\n1\t5\tfaIv\n"
+                                 "1\tpounds\tpaundz\n") > 0);
+        dictionary.close();
+        QFile table(u"data/homographs.txt"_s);
+        QVERIFY(table.open(QIODevice::WriteOnly) &&
+                table.write("read\tpast\tred\tred\t\tafter have\n") > 0);
+        table.close();
+        Window window;
+        window.british->setChecked(true);
+        window.input->setPlainText(u"I have read \u00A35"_s);
+        window.transcribe->click();
+        QVERIFY2(window.source->toPlainText().contains(
+                     u"/a\u026A h\u0259v red fa\u026Av pa\u028Andz/"_s),
+                 qPrintable(window.source->toPlainText()));
+        QVERIFY(table.remove());
+        window.transcribe->click();
+        QVERIFY2(window.source->toPlainText().contains(
+                     u"/a\u026A h\u0259v ri\u02D0d fa\u026Av pa\u028Andz/"_s),
+                 qPrintable(window.source->toPlainText()));
+    }
+
     void missingDictionaryIsReported()
     {
         QVERIFY(QFile::remove(americanFile));

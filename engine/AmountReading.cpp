@@ -346,6 +346,7 @@ private:
     bool british() const { return context_.variety == Variety::British; }
     AmountReading sayParsed(const Amount& amount);
     AmountReading sayRange(const std::vector<std::u16string_view>& parts);
+    AmountReading sayList(std::u16string_view text);
     AmountReading sayPlain(const Amount& amount);
     void quantity(const Amount& amount);
     AmountReading money(const Amount& amount, std::u16string_view suffix);
@@ -382,7 +383,32 @@ AmountReading Speaker::say(std::u16string_view text)
         return sayRange(parts);
     }
     const std::optional<Amount> amount = parseAmount(text);
+    if (amount && amount->rest.size() > 1 && amount->rest[0] == u',' && isDigit(amount->rest[1])) {
+        return sayList(text);
+    }
     return amount ? sayParsed(*amount) : AmountReading::Unknown;
+}
+
+// 1,2,3 and 2000,2001: numbers listed with commas that are no thousands
+// separators, each said on its own.
+AmountReading Speaker::sayList(std::u16string_view text)
+{
+    const std::size_t before = words_.size();
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t comma = std::min(text.find(u',', start), text.size());
+        const std::u16string_view item = text.substr(start, comma - start);
+        if (!allDigits(item)) {
+            words_.resize(before);
+            return AmountReading::Unknown;
+        }
+        Amount number;
+        number.whole = std::u16string(item);
+        if (sayPlain(number) == AmountReading::Leave) {
+            words_.emplace_back(item);
+        }
+        start = comma + 1;
+    }
+    return AmountReading::Read;
 }
 
 AmountReading Speaker::sayRange(const std::vector<std::u16string_view>& parts)

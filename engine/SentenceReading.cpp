@@ -656,8 +656,12 @@ void Reading::readPart(std::u16string_view part, WordList& words) const
 // Q3, MP3, A4, H2O, 3D: letters and digits said apart, a lone letter by its
 // name. A token that a dictionary holds or derives whole (21st, 1990s) is
 // left to it.
-bool Reading::readLetterDigits(std::u16string_view text, WordList& words) const
+bool Reading::readLetterDigits(std::u16string_view written, WordList& words) const
 {
+    // Section 4(a): brackets inside part letters from digits like a change
+    // of kind does.
+    std::u16string text(written);
+    std::erase_if(text, [](char16_t unit) { return unit == u'(' || unit == u')'; });
     const bool mixed = std::any_of(text.begin(), text.end(), isDigit) &&
                        std::any_of(text.begin(), text.end(), isAsciiLetter);
     const bool onlyThose = std::all_of(text.begin(), text.end(), [](char16_t unit) {

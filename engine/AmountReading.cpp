@@ -14,16 +14,6 @@
 namespace kestrano {
 namespace {
 
-bool isDigit(char16_t unit)
-{
-    return unit >= u'0' && unit <= u'9';
-}
-
-bool allDigits(std::u16string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
-}
-
 // The value of a short run of digits (at most nine).
 unsigned valueOf(std::u16string_view digits)
 {
@@ -37,7 +27,7 @@ unsigned valueOf(std::u16string_view digits)
 std::u16string_view leadingDigits(std::u16string_view text)
 {
     std::size_t end = 0;
-    while (end < text.size() && isDigit(text[end])) {
+    while (end < text.size() && isAsciiDigit(text[end])) {
         ++end;
     }
     return text.substr(0, end);
@@ -57,13 +47,6 @@ bool isMinusSign(char16_t unit)
 bool isCurrency(char16_t unit)
 {
     return unit == u'\u00A3' || unit == u'$' || unit == u'\u20AC' || unit == u'\u00A5';
-}
-
-std::u16string lowered(std::u16string_view text)
-{
-    std::u16string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), lowerAsciiLetter);
-    return result;
 }
 
 // Appends words written with spaces between them.
@@ -180,7 +163,7 @@ const Currency& currencyOf(char16_t sign)
 // "£5m", "$2.5bn", "£500k", "£3 billion".
 std::u16string_view multiplierWord(std::u16string_view suffix)
 {
-    const std::u16string word = lowered(suffix);
+    const std::u16string word = lowerAsciiLetters(suffix);
     if (word == u"k" || word == u"thousand") {
         return u"thousand";
     }
@@ -199,7 +182,7 @@ std::u16string_view multiplierWord(std::u16string_view suffix)
 // 0 for neither, 1 for a.m., 2 for p.m.
 int meridiem(std::u16string_view suffix)
 {
-    const std::u16string word = lowered(suffix);
+    const std::u16string word = lowerAsciiLetters(suffix);
     if (word == u"am" || word == u"a.m." || word == u"a.m") {
         return 1;
     }
@@ -259,11 +242,12 @@ struct Amount
 // has three digits: "1,250" is one number, "1,2,3" a list.
 std::size_t readGroupedDigits(std::u16string_view text, std::size_t at, Amount& amount)
 {
-    while (at < text.size() && isDigit(text[at])) {
+    while (at < text.size() && isAsciiDigit(text[at])) {
         amount.whole += text[at++];
     }
     while (!amount.whole.empty() && at + 3 < text.size() && text[at] == u',' &&
-           allDigits(text.substr(at + 1, 3)) && (at + 4 == text.size() || !isDigit(text[at + 4]))) {
+           isDigitString(text.substr(at + 1, 3)) &&
+           (at + 4 == text.size() || !isAsciiDigit(text[at + 4]))) {
         amount.whole += text.substr(at + 1, 3);
         amount.grouped = true;
         at += 4;
@@ -277,8 +261,8 @@ std::optional<Amount> parseAmount(std::u16string_view text)
     std::size_t at = 0;
     const auto startsNumber = [&](std::size_t i) {
         return i < text.size() &&
-               (isDigit(text[i]) || isCurrency(text[i]) ||
-                (text[i] == u'.' && i + 1 < text.size() && isDigit(text[i + 1])));
+               (isAsciiDigit(text[i]) || isCurrency(text[i]) ||
+                (text[i] == u'.' && i + 1 < text.size() && isAsciiDigit(text[i + 1])));
     };
     if (at < text.size() && isMinusSign(text[at]) && startsNumber(at + 1)) {
         amount.negative = true;
@@ -291,9 +275,9 @@ std::optional<Amount> parseAmount(std::u16string_view text)
         amount.currency = text[at++];
     }
     at = readGroupedDigits(text, at, amount);
-    if (at + 1 < text.size() && text[at] == u'.' && isDigit(text[at + 1])) {
+    if (at + 1 < text.size() && text[at] == u'.' && isAsciiDigit(text[at + 1])) {
         amount.point = true;
-        for (++at; at < text.size() && isDigit(text[at]); ++at) {
+        for (++at; at < text.size() && isAsciiDigit(text[at]); ++at) {
             amount.fraction += text[at];
         }
     }
@@ -314,8 +298,8 @@ bool isOne(std::u16string_view digits)
 std::optional<std::pair<unsigned, unsigned>> simpleFraction(std::u16string_view text)
 {
     const std::size_t slash = text.find(u'/');
-    if (slash == std::u16string_view::npos || slash > 2 || !allDigits(text.substr(0, slash)) ||
-        !allDigits(text.substr(slash + 1)) || text.size() - slash > 4) {
+    if (slash == std::u16string_view::npos || slash > 2 || !isDigitString(text.substr(0, slash)) ||
+        !isDigitString(text.substr(slash + 1)) || text.size() - slash > 4) {
         return std::nullopt;
     }
     const unsigned top = valueOf(text.substr(0, slash));
@@ -383,7 +367,8 @@ AmountReading Speaker::say(std::u16string_view text)
         return sayRange(parts);
     }
     const std::optional<Amount> amount = parseAmount(text);
-    if (amount && amount->rest.size() > 1 && amount->rest[0] == u',' && isDigit(amount->rest[1])) {
+    if (amount && amount->rest.size() > 1 && amount->rest[0] == u',' &&
+        isAsciiDigit(amount->rest[1])) {
         return sayList(text);
     }
     return amount ? sayParsed(*amount) : AmountReading::Unknown;
@@ -397,7 +382,7 @@ AmountReading Speaker::sayList(std::u16string_view text)
     for (std::size_t start = 0; start <= text.size();) {
         const std::size_t comma = std::min(text.find(u',', start), text.size());
         const std::u16string_view item = text.substr(start, comma - start);
-        if (!allDigits(item)) {
+        if (!isDigitString(item)) {
             words_.resize(before);
             return AmountReading::Unknown;
         }
@@ -413,7 +398,7 @@ AmountReading Speaker::sayList(std::u16string_view text)
 
 AmountReading Speaker::sayRange(const std::vector<std::u16string_view>& parts)
 {
-    const bool integers = std::all_of(parts.begin(), parts.end(), allDigits);
+    const bool integers = std::all_of(parts.begin(), parts.end(), isDigitString);
     if (integers) {
         const bool local = parts.size() == 2 && parts[0].size() == 3 && parts[1].size() == 4;
         if (parts.size() > 2 || local) {
@@ -513,10 +498,10 @@ AmountReading Speaker::sayParsed(const Amount& amount)
     if (rest.starts_with(u'/')) {
         return slashes(amount);
     }
-    if (amount.point && rest.size() > 1 && rest[0] == u'.' && isDigit(rest[1])) {
+    if (amount.point && rest.size() > 1 && rest[0] == u'.' && isAsciiDigit(rest[1])) {
         return version(amount);
     }
-    const std::u16string ending = lowered(rest);
+    const std::u16string ending = lowerAsciiLetters(rest);
     if (ending == u"st" || ending == u"nd" || ending == u"rd" || ending == u"th") {
         return ordinal(amount);
     }
@@ -534,7 +519,7 @@ AmountReading Speaker::sayParsed(const Amount& amount)
         appendCardinal(words_, amount.whole, context_.variety);
         return fraction(part->first, part->second, true);
     }
-    if ((rest[0] == u'x' || rest[0] == u'\u00D7') && allDigits(rest.substr(1))) {
+    if ((rest[0] == u'x' || rest[0] == u'\u00D7') && isDigitString(rest.substr(1))) {
         // 4x4, 1920x1080: "by".
         const auto side = [this](std::u16string_view digits) {
             Amount each;
@@ -790,7 +775,7 @@ AmountReading Speaker::version(const Amount& amount)
     }
     std::vector<std::u16string_view> groups{amount.whole, amount.fraction};
     std::u16string_view rest = amount.rest;
-    while (rest.size() > 1 && rest[0] == u'.' && isDigit(rest[1])) {
+    while (rest.size() > 1 && rest[0] == u'.' && isAsciiDigit(rest[1])) {
         groups.push_back(leadingDigits(rest.substr(1)));
         rest.remove_prefix(1 + groups.back().size());
     }
@@ -835,8 +820,8 @@ bool isAmountSuffix(std::u16string_view token, bool afterMoney)
     }
     // A fraction after a whole number: 1 1/2.
     const std::size_t slash = token.find(u'/');
-    return slash != std::u16string_view::npos && allDigits(token.substr(0, slash)) &&
-           allDigits(token.substr(slash + 1));
+    return slash != std::u16string_view::npos && isDigitString(token.substr(0, slash)) &&
+           isDigitString(token.substr(slash + 1));
 }
 
 std::u16string letterName(char16_t letter, Variety variety)

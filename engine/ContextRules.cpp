@@ -13,17 +13,6 @@
 namespace kestrano {
 namespace {
 
-template <std::size_t N>
-bool isOneOf(std::u16string_view word, const std::array<std::u16string_view, N>& list)
-{
-    return std::find(list.begin(), list.end(), word) != list.end();
-}
-
-bool isOneOf(std::u16string_view word, const std::vector<std::u16string>& list)
-{
-    return std::find(list.begin(), list.end(), word) != list.end();
-}
-
 // Words before a noun.
 constexpr std::array<std::u16string_view, 24> determiners = {
     u"a",       u"an",    u"the",   u"my",    u"your",  u"his",     u"her",     u"its",
@@ -76,19 +65,6 @@ constexpr std::array<std::u16string_view, 30> objects = {
 
 constexpr std::array<std::u16string_view, 6> nounFollowers = {u"of",  u"is",   u"was",
                                                               u"are", u"were", u"has"};
-
-std::u16string lowered(const std::u16string& word)
-{
-    std::u16string result = word;
-    std::transform(result.begin(), result.end(), result.begin(), lowerAsciiLetter);
-    return result;
-}
-
-bool isNumber(std::u16string_view word)
-{
-    return !word.empty() && std::all_of(word.begin(), word.end(),
-                                        [](char16_t unit) { return unit >= u'0' && unit <= u'9'; });
-}
 
 bool isPossessive(std::u16string_view word)
 {
@@ -143,14 +119,14 @@ bool pastCue(const Neighbours& around)
 bool objectFollows(const Neighbours& around)
 {
     const std::u16string& after = around.after;
-    return isOneOf(after, objects) || isOneOf(after, numberWords) || isNumber(after);
+    return isOneOf(after, objects) || isOneOf(after, numberWords) || isDigitString(after);
 }
 
 bool nounCue(const Neighbours& around)
 {
     const std::u16string& before = around.before;
     return !around.first &&
-           (isOneOf(before, determiners) || isOneOf(before, adjectives) || isNumber(before) ||
+           (isOneOf(before, determiners) || isOneOf(before, adjectives) || isDigitString(before) ||
             isOneOf(before, numberWords) || isPossessive(before));
 }
 
@@ -181,10 +157,10 @@ const HomographReading* chooseReading(const std::vector<std::u16string>& words, 
     const std::u16string& word = words[index];
     around.first = index == 0;
     around.last = last;
-    around.before = around.first ? u"" : lowered(words[index - 1]);
-    around.after = around.last ? u"" : lowered(words[index + 1]);
+    around.before = around.first ? u"" : lowerAsciiLetters(words[index - 1]);
+    around.after = around.last ? u"" : lowerAsciiLetters(words[index + 1]);
     around.capitalised = !word.empty() && word[0] >= u'A' && word[0] <= u'Z';
-    around.thirdPerson = isThirdPerson(lowered(word));
+    around.thirdPerson = isThirdPerson(lowerAsciiLetters(word));
 
     if (const HomographReading* own = byOwnCues(readings, around)) {
         return own;

@@ -84,8 +84,7 @@ HomographTable HomographTable::fromFileText(std::string_view text)
         if (line.starts_with('#') || fields.size() != 6 || fields[2].empty() || fields[3].empty()) {
             continue;
         }
-        std::u16string word = widened(fields[0]);
-        std::transform(word.begin(), word.end(), word.begin(), lowerAsciiLetter);
+        std::u16string word = lowerAsciiLetters(widened(fields[0]));
         if (!indexable(word)) {
             continue;
         }
@@ -108,11 +107,7 @@ const std::vector<HomographReading>* HomographTable::find(std::u16string_view wo
     }
     const bool lower = std::none_of(word.begin(), word.end(),
                                     [](char16_t unit) { return unit >= u'A' && unit <= u'Z'; });
-    std::u16string lowered;
-    if (!lower) {
-        lowered = word;
-        std::transform(lowered.begin(), lowered.end(), lowered.begin(), lowerAsciiLetter);
-    }
+    const std::u16string lowered = lower ? std::u16string() : lowerAsciiLetters(word);
     const auto found = entries_.find(lower ? word : std::u16string_view(lowered));
     return found == entries_.end() ? nullptr : &found->second;
 }

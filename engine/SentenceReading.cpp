@@ -15,11 +15,6 @@
 namespace kestrano {
 namespace {
 
-bool isDigit(char16_t unit)
-{
-    return unit >= u'0' && unit <= u'9';
-}
-
 bool isAsciiLetter(char16_t unit)
 {
     return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z');
@@ -113,12 +108,6 @@ unsigned romanValue(std::u16string_view letters)
     return 0;
 }
 
-template <std::size_t N>
-bool isOneOf(std::u16string_view word, const std::array<std::u16string_view, N>& list)
-{
-    return std::find(list.begin(), list.end(), word) != list.end();
-}
-
 // Words after which a four-digit number is a year.
 constexpr std::array<std::u16string_view, 40> yearCues = {
     u"in",       u"since",  u"by",     u"until", u"till",   u"before",    u"after",    u"during",
@@ -172,13 +161,6 @@ struct Token
     bool punctuated = false;  // punctuation follows the core
 };
 
-std::u16string lowered(std::u16string_view text)
-{
-    std::u16string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), lowerAsciiLetter);
-    return result;
-}
-
 // Whether `text` ends in "a.m." or "p.m.", whatever the case.
 bool endsWithMeridiem(std::u16string_view text)
 {
@@ -212,15 +194,11 @@ bool startsNumber(std::u16string_view core)
     const char16_t first = core[0];
     const char16_t second = core.size() > 1 ? core[1] : u'\0';
     const bool signed_ = first == u'-' || first == u'\u2212' || first == u'\u2013' || first == u'+';
-    return isDigit(first) || isCurrencySign(first) || (first == u'.' && isDigit(second)) ||
-           (signed_ && (isDigit(second) || isCurrencySign(second))) ||
+    return isAsciiDigit(first) || isCurrencySign(first) ||
+           (first == u'.' && isAsciiDigit(second)) ||
+           (signed_ && (isAsciiDigit(second) || isCurrencySign(second))) ||
            (first >= u'\u2150' && first <= u'\u215E') || first == u'\u00BC' || first == u'\u00BD' ||
            first == u'\u00BE';
-}
-
-bool allDigits(std::u16string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
 }
 
 bool isCapitalised(std::u16string_view word)
@@ -279,7 +257,7 @@ void Reading::cut(std::u16string_view sentence)
             token.core = coreOf(token.raw);
             token.plain = plainWord(token.raw);
             if (token.plain.size() <= longestCue) {
-                token.lower = lowered(token.plain);
+                token.lower = lowerAsciiLetters(token.plain);
             }
             token.punctuated = !token.core.empty() && token.core.data() + token.core.size() !=
                                                           token.raw.data() + token.raw.size();
@@ -409,7 +387,7 @@ bool Reading::yearCue(std::size_t i) const
     }
     // May 5, 1945; 5th May, 1945
     const std::u16string& day = lowerAt(i - 1);
-    const bool dayNumber = !day.empty() && isDigit(day[0]) && day.size() <= 4;
+    const bool dayNumber = !day.empty() && isAsciiDigit(day[0]) && day.size() <= 4;
     return i > 1 && dayNumber && isOneOf(lowerAt(i - 2), months);
 }
 
@@ -453,8 +431,8 @@ std::size_t Reading::readNumber(std::size_t i)
         return 1;
     }
     // 020 7946 0321, +44 20 7946 0321: the groups after the first follow it.
-    telephone_ = allDigits(text) ? text.size() > 1 && (text[0] == u'0' || context.telephone)
-                                 : text[0] == u'+';
+    telephone_ = isDigitString(text) ? text.size() > 1 && (text[0] == u'0' || context.telephone)
+                                     : text[0] == u'+';
     if (reading == AmountReading::Leave) {
         emitPlain(i);
         return 1;
@@ -467,10 +445,10 @@ std::size_t Reading::readNumber(std::size_t i)
 unsigned dayOf(std::u16string_view core)
 {
     std::size_t digits = 0;
-    while (digits < core.size() && digits < 2 && isDigit(core[digits])) {
+    while (digits < core.size() && digits < 2 && isAsciiDigit(core[digits])) {
         ++digits;
     }
-    const std::u16string ending = lowered(core.substr(digits));
+    const std::u16string ending = lowerAsciiLetters(core.substr(digits));
     const bool ordinal = ending == u"st" || ending == u"nd" || ending == u"rd" || ending == u"th";
     if (digits == 0 || (!ending.empty() && !ordinal)) {
         return 0;
@@ -518,8 +496,8 @@ std::size_t Reading::readEra(std::size_t i)
     if (era != u"AD" && era != u"BCE" && era != u"CE") {
         return 0;
     }
-    const bool nextToNumber = (i > 0 && allDigits(tokens_[i - 1].plain)) ||
-                              (i + 1 < tokens_.size() && allDigits(tokens_[i + 1].plain));
+    const bool nextToNumber = (i > 0 && isDigitString(tokens_[i - 1].plain)) ||
+                              (i + 1 < tokens_.size() && isDigitString(tokens_[i + 1].plain));
     if (!nextToNumber) {
         return 0;
     }
@@ -580,7 +558,7 @@ std::size_t Reading::readCompound(std::size_t i)
 {
     const std::u16string_view core = tokens_[i].core;
     const bool ampersand = core.find(u'&') != std::u16string_view::npos;
-    const std::u16string joined = lowered(plainWord(core));
+    const std::u16string joined = lowerAsciiLetters(plainWord(core));
     if (joined.empty() || (!ampersand && engine_.transcribes(joined))) {
         return 0;
     }
@@ -662,18 +640,18 @@ bool Reading::readLetterDigits(std::u16string_view written, WordList& words) con
     // of kind does.
     std::u16string text(written);
     std::erase_if(text, [](char16_t unit) { return unit == u'(' || unit == u')'; });
-    const bool mixed = std::any_of(text.begin(), text.end(), isDigit) &&
+    const bool mixed = std::any_of(text.begin(), text.end(), isAsciiDigit) &&
                        std::any_of(text.begin(), text.end(), isAsciiLetter);
     const bool onlyThose = std::all_of(text.begin(), text.end(), [](char16_t unit) {
-        return isDigit(unit) || isAsciiLetter(unit);
+        return isAsciiDigit(unit) || isAsciiLetter(unit);
     });
-    if (!mixed || !onlyThose || engine_.transcribes(lowered(text))) {
+    if (!mixed || !onlyThose || engine_.transcribes(lowerAsciiLetters(text))) {
         return false;
     }
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = start;
-        const bool digits = isDigit(text[start]);
-        while (end < text.size() && isDigit(text[end]) == digits) {
+        const bool digits = isAsciiDigit(text[start]);
+        while (end < text.size() && isAsciiDigit(text[end]) == digits) {
             ++end;
         }
         const std::u16string_view run = text.substr(start, end - start);

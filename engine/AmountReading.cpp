@@ -4,6 +4,7 @@
 
 #include "AmountReading.h"
 
+#include "AmountSuffixes.h"
 #include "StringFunctions.h"
 
 #include <algorithm>
@@ -44,11 +45,6 @@ bool isMinusSign(char16_t unit)
     return unit == u'-' || unit == u'\u2212' || unit == u'\u2013';
 }
 
-bool isCurrency(char16_t unit)
-{
-    return unit == u'\u00A3' || unit == u'$' || unit == u'\u20AC' || unit == u'\u00A5';
-}
-
 // Appends words written with spaces between them.
 void appendWords(WordList& words, std::u16string_view spaced)
 {
@@ -59,168 +55,11 @@ void appendWords(WordList& words, std::u16string_view spaced)
     }
 }
 
-// ---------------------------------------------------------------------------
-// What may follow a number.
-
-struct Unit
-{
-    std::u16string_view symbol;
-    std::array<std::u16string_view, 2> british; // singular, plural
-    std::array<std::u16string_view, 2> american;
-};
-
-// Symbols are matched exactly: "m" is metres, "M" nothing.
-constexpr Unit units[] = {
-    {u"km", {u"kilometre", u"kilometres"}, {u"kilometer", u"kilometers"}},
-    {u"m", {u"metre", u"metres"}, {u"meter", u"meters"}},
-    {u"cm", {u"centimetre", u"centimetres"}, {u"centimeter", u"centimeters"}},
-    {u"mm", {u"millimetre", u"millimetres"}, {u"millimeter", u"millimeters"}},
-    {u"kg", {u"kilogram", u"kilograms"}, {u"kilogram", u"kilograms"}},
-    {u"g", {u"gram", u"grams"}, {u"gram", u"grams"}},
-    {u"mg", {u"milligram", u"milligrams"}, {u"milligram", u"milligrams"}},
-    {u"l", {u"litre", u"litres"}, {u"liter", u"liters"}},
-    {u"L", {u"litre", u"litres"}, {u"liter", u"liters"}},
-    {u"ml", {u"millilitre", u"millilitres"}, {u"milliliter", u"milliliters"}},
-    {u"mL", {u"millilitre", u"millilitres"}, {u"milliliter", u"milliliters"}},
-    // "Miles an hour" is what both varieties say aloud; "per" is stored in
-    // its strong form, which the phrase does not have.
-    {u"mph", {u"mile an hour", u"miles an hour"}, {u"mile an hour", u"miles an hour"}},
-    {u"km/h",
-     {u"kilometre an hour", u"kilometres an hour"},
-     {u"kilometer an hour", u"kilometers an hour"}},
-    {u"kph",
-     {u"kilometre an hour", u"kilometres an hour"},
-     {u"kilometer an hour", u"kilometers an hour"}},
-    {u"lb", {u"pound", u"pounds"}, {u"pound", u"pounds"}},
-    {u"lbs", {u"pound", u"pounds"}, {u"pound", u"pounds"}},
-    {u"oz", {u"ounce", u"ounces"}, {u"ounce", u"ounces"}},
-    {u"ft", {u"foot", u"feet"}, {u"foot", u"feet"}},
-    {u"kW", {u"kilowatt", u"kilowatts"}, {u"kilowatt", u"kilowatts"}},
-    {u"kWh", {u"kilowatt hour", u"kilowatt hours"}, {u"kilowatt hour", u"kilowatt hours"}},
-    {u"MB", {u"megabyte", u"megabytes"}, {u"megabyte", u"megabytes"}},
-    {u"GB", {u"gigabyte", u"gigabytes"}, {u"gigabyte", u"gigabytes"}},
-    {u"TB", {u"terabyte", u"terabytes"}, {u"terabyte", u"terabytes"}},
-    {u"MHz", {u"megahertz", u"megahertz"}, {u"megahertz", u"megahertz"}},
-    {u"GHz", {u"gigahertz", u"gigahertz"}, {u"gigahertz", u"gigahertz"}},
-    {u"h", {u"hour", u"hours"}, {u"hour", u"hours"}},
-    {u"hr", {u"hour", u"hours"}, {u"hour", u"hours"}},
-    {u"hrs", {u"hour", u"hours"}, {u"hour", u"hours"}},
-    {u"min", {u"minute", u"minutes"}, {u"minute", u"minutes"}},
-    {u"mins", {u"minute", u"minutes"}, {u"minute", u"minutes"}},
-    {u"sec", {u"second", u"seconds"}, {u"second", u"seconds"}},
-    {u"secs", {u"second", u"seconds"}, {u"second", u"seconds"}},
-    {u"%", {u"percent", u"percent"}, {u"percent", u"percent"}},
-    {u"\u00B0", {u"degree", u"degrees"}, {u"degree", u"degrees"}},
-    {u"\u00BA", {u"degree", u"degrees"}, {u"degree", u"degrees"}},
-    {u"\u00B0C", {u"degree Celsius", u"degrees Celsius"}, {u"degree Celsius", u"degrees Celsius"}},
-    {u"\u00BAC", {u"degree Celsius", u"degrees Celsius"}, {u"degree Celsius", u"degrees Celsius"}},
-    {u"\u2103", {u"degree Celsius", u"degrees Celsius"}, {u"degree Celsius", u"degrees Celsius"}},
-    {u"\u00B0F",
-     {u"degree Fahrenheit", u"degrees Fahrenheit"},
-     {u"degree Fahrenheit", u"degrees Fahrenheit"}},
-    {u"\u00BAF",
-     {u"degree Fahrenheit", u"degrees Fahrenheit"},
-     {u"degree Fahrenheit", u"degrees Fahrenheit"}},
-    {u"\u2109",
-     {u"degree Fahrenheit", u"degrees Fahrenheit"},
-     {u"degree Fahrenheit", u"degrees Fahrenheit"}},
-};
-
-const Unit* findUnit(std::u16string_view symbol)
-{
-    for (const Unit& unit : units) {
-        if (unit.symbol == symbol) {
-            return &unit;
-        }
-    }
-    return nullptr;
-}
-
-struct Currency
-{
-    char16_t sign;
-    std::array<std::u16string_view, 2> major; // singular, plural
-    std::array<std::u16string_view, 2> minor; // empty: amounts are said as decimals
-};
-
-constexpr Currency currencies[] = {
-    {u'\u00A3', {u"pound", u"pounds"}, {u"penny", u"pence"}},
-    {u'$', {u"dollar", u"dollars"}, {u"cent", u"cents"}},
-    {u'\u20AC', {u"euro", u"euros"}, {u"cent", u"cents"}},
-    {u'\u00A5', {u"yen", u"yen"}, {u"", u""}},
-};
-
-const Currency& currencyOf(char16_t sign)
-{
-    for (const Currency& currency : currencies) {
-        if (currency.sign == sign) {
-            return currency;
-        }
-    }
-    return currencies[0];
-}
-
-// "£5m", "$2.5bn", "£500k", "£3 billion".
-std::u16string_view multiplierWord(std::u16string_view suffix)
-{
-    const std::u16string word = lowerAsciiLetters(suffix);
-    if (word == u"k" || word == u"thousand") {
-        return u"thousand";
-    }
-    if (word == u"m" || word == u"mn" || word == u"million") {
-        return u"million";
-    }
-    if (word == u"bn" || word == u"billion") {
-        return u"billion";
-    }
-    if (word == u"tn" || word == u"trn" || word == u"trillion") {
-        return u"trillion";
-    }
-    return {};
-}
-
-// 0 for neither, 1 for a.m., 2 for p.m.
-int meridiem(std::u16string_view suffix)
-{
-    const std::u16string word = lowerAsciiLetters(suffix);
-    if (word == u"am" || word == u"a.m." || word == u"a.m") {
-        return 1;
-    }
-    if (word == u"pm" || word == u"p.m." || word == u"p.m") {
-        return 2;
-    }
-    return 0;
-}
-
 void appendMeridiem(WordList& words, int which)
 {
     // The normaliser's own spelling of "a.m.", which the dictionaries hold;
     // "am" alone is the weak verb.
     words.emplace_back(which == 1 ? u"eyem" : u"pm");
-}
-
-struct VulgarFraction
-{
-    char16_t sign;
-    unsigned numerator;
-    unsigned denominator;
-};
-
-constexpr VulgarFraction vulgarFractions[] = {
-    {u'\u00BD', 1, 2}, {u'\u2153', 1, 3}, {u'\u2154', 2, 3},  {u'\u00BC', 1, 4}, {u'\u00BE', 3, 4},
-    {u'\u2155', 1, 5}, {u'\u2156', 2, 5}, {u'\u2157', 3, 5},  {u'\u2158', 4, 5}, {u'\u2159', 1, 6},
-    {u'\u215A', 5, 6}, {u'\u2150', 1, 7}, {u'\u215B', 1, 8},  {u'\u215C', 3, 8}, {u'\u215D', 5, 8},
-    {u'\u215E', 7, 8}, {u'\u2151', 1, 9}, {u'\u2152', 1, 10},
-};
-
-const VulgarFraction* vulgarFraction(std::u16string_view text)
-{
-    for (const VulgarFraction& fraction : vulgarFractions) {
-        if (text.size() == 1 && text[0] == fraction.sign) {
-            return &fraction;
-        }
-    }
-    return nullptr;
 }
 
 // ---------------------------------------------------------------------------
@@ -332,6 +171,8 @@ private:
     AmountReading sayRange(const std::vector<std::u16string_view>& parts);
     AmountReading sayList(std::u16string_view text);
     AmountReading sayPlain(const Amount& amount);
+    AmountReading sayWholeWithSuffix(const Amount& amount);
+    void wholeNumber(std::u16string_view digits, bool year);
     void quantity(const Amount& amount);
     AmountReading money(const Amount& amount, std::u16string_view suffix);
     AmountReading minorMoney(const Amount& amount, const Currency& currency);
@@ -386,11 +227,7 @@ AmountReading Speaker::sayList(std::u16string_view text)
             words_.resize(before);
             return AmountReading::Unknown;
         }
-        Amount number;
-        number.whole = std::u16string(item);
-        if (sayPlain(number) == AmountReading::Leave) {
-            words_.emplace_back(item);
-        }
+        wholeNumber(item, false);
         start = comma + 1;
     }
     return AmountReading::Read;
@@ -508,6 +345,15 @@ AmountReading Speaker::sayParsed(const Amount& amount)
     if ((rest == u"p" || rest == u"\u00A2") && !amount.point) {
         return minorMoney(amount, currencyOf(rest == u"p" ? u'\u00A3' : u'$'));
     }
+    return sayWholeWithSuffix(amount);
+}
+
+// What only a bare whole number takes after it: a fraction (1½, 1 1/2) or
+// a second number (4x4).
+AmountReading Speaker::sayWholeWithSuffix(const Amount& amount)
+{
+    const std::u16string_view rest = amount.rest;
+    const std::u16string_view suffix = suffixOf(rest);
     if (amount.point || amount.negative || amount.grouped) {
         return AmountReading::Unknown;
     }
@@ -521,19 +367,26 @@ AmountReading Speaker::sayParsed(const Amount& amount)
     }
     if ((rest[0] == u'x' || rest[0] == u'\u00D7') && isDigitString(rest.substr(1))) {
         // 4x4, 1920x1080: "by".
-        const auto side = [this](std::u16string_view digits) {
-            Amount each;
-            each.whole = std::u16string(digits);
-            if (sayPlain(each) == AmountReading::Leave) {
-                words_.emplace_back(digits);
-            }
-        };
-        side(amount.whole);
+        wholeNumber(amount.whole, false);
         words_.emplace_back(u"by");
-        side(rest.substr(1));
+        wholeNumber(rest.substr(1), false);
         return AmountReading::Read;
     }
     return AmountReading::Unknown;
+}
+
+// Digits said as a number standing alone: as a year where `year` says so,
+// digit by digit with a leading zero, and otherwise as the dictionaries
+// hold them.
+void Speaker::wholeNumber(std::u16string_view digits, bool year)
+{
+    AmountContext plain = context_;
+    plain.year = year;
+    Amount number;
+    number.whole = std::u16string(digits);
+    if (Speaker(plain, words_).sayPlain(number) == AmountReading::Leave) {
+        words_.emplace_back(digits);
+    }
 }
 
 AmountReading Speaker::sayPlain(const Amount& amount)
@@ -717,13 +570,7 @@ AmountReading Speaker::slashes(const Amount& amount)
         }
     }
     for (std::u16string_view number : numbers) {
-        AmountContext each = context_;
-        each.year = number.size() == 4;
-        Amount plain;
-        plain.whole = std::u16string(number);
-        if (Speaker(each, words_).sayPlain(plain) == AmountReading::Leave) {
-            words_.emplace_back(number);
-        }
+        wholeNumber(number, number.size() == 4);
     }
     return AmountReading::Read;
 }
@@ -786,11 +633,7 @@ AmountReading Speaker::version(const Amount& amount)
         if (k > 0) {
             words_.emplace_back(u"point");
         }
-        Amount group;
-        group.whole = std::u16string(groups[k]);
-        if (sayPlain(group) == AmountReading::Leave) {
-            words_.emplace_back(groups[k]);
-        }
+        wholeNumber(groups[k], false);
     }
     return AmountReading::Read;
 }

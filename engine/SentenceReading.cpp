@@ -5,6 +5,9 @@
 #include "SentenceReading.h"
 
 #include "AmountReading.h"
+#include "AmountSuffixes.h"
+#include "ReadingCues.h"
+#include "SentenceTokens.h"
 #include "StringFunctions.h"
 #include "TranscriptionEngine.h"
 
@@ -14,140 +17,6 @@
 
 namespace kestrano {
 namespace {
-
-bool isAsciiLetter(char16_t unit)
-{
-    return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z');
-}
-
-bool isUpper(char16_t unit)
-{
-    return unit >= u'A' && unit <= u'Z';
-}
-
-// Where the normaliser turns a run of text into a space.
-bool separatesWords(char16_t unit)
-{
-    return unit == u' ' || unit == u'\r' || unit == u'\n';
-}
-
-bool isCurrencySign(char16_t unit)
-{
-    return unit == u'\u00A3' || unit == u'$' || unit == u'\u20AC' || unit == u'\u00A5';
-}
-
-bool isNonAsciiTrigger(char16_t unit)
-{
-    switch (unit) {
-    case u'\u00A2': // cent
-    case u'\u00A3': // pound
-    case u'\u00A5': // yen
-    case u'\u00B0': // degree
-    case u'\u00BA': // masculine ordinal, written for a degree
-    case u'\u00BC':
-    case u'\u00BD':
-    case u'\u00BE':
-    case u'\u00D7': // multiplication
-    case u'\u2010': // hyphen
-    case u'\u2011': // non-breaking hyphen
-    case u'\u2013': // en dash
-    case u'\u2014': // em dash
-    case u'\u20AC': // euro
-    case u'\u2103': // degree Celsius
-    case u'\u2109': // degree Fahrenheit
-    case u'\u2212': // minus
-        return true;
-    default:
-        return unit >= u'\u2150' && unit <= u'\u215E'; // vulgar fractions
-    }
-}
-
-// Units that make a sentence worth reading: digits and the symbols this
-// step says or splits at.
-bool isTrigger(char16_t unit)
-{
-    // Asked of every unit of every sentence, so ASCII goes by a table.
-    static constexpr auto ascii = [] {
-        std::array<bool, 128> table{};
-        for (char16_t unit : std::u16string_view(u"0123456789$%&+=-/")) {
-            table[unit] = true;
-        }
-        return table;
-    }();
-    if (unit < 0x80) {
-        return ascii[unit];
-    }
-    return isNonAsciiTrigger(unit);
-}
-
-bool isJoiner(char16_t unit)
-{
-    return unit == u'-' || unit == u'\u2010' || unit == u'\u2011' || unit == u'\u2013' ||
-           unit == u'\u2014' || unit == u'/' || unit == u'&';
-}
-
-constexpr std::u16string_view openingPunctuation = u"([{\"'\u201C\u2018\u00AB\u00BF\u00A1*";
-constexpr std::u16string_view closingPunctuation = u")]}\"'\u201D\u2019\u00BB,.;:!?\u2026*";
-
-bool isRomanLetter(char16_t unit)
-{
-    return unit == u'I' || unit == u'V' || unit == u'X';
-}
-
-// I to XXXIX written the usual way, or 0.
-unsigned romanValue(std::u16string_view letters)
-{
-    static constexpr std::array<std::u16string_view, 10> units = {
-        u"", u"I", u"II", u"III", u"IV", u"V", u"VI", u"VII", u"VIII", u"IX"};
-    static constexpr std::array<std::u16string_view, 4> tens = {u"", u"X", u"XX", u"XXX"};
-    for (unsigned value = 1; value < 40; ++value) {
-        if (std::u16string(tens[value / 10]) + std::u16string(units[value % 10]) == letters) {
-            return value;
-        }
-    }
-    return 0;
-}
-
-// Words after which a four-digit number is a year.
-constexpr std::array<std::u16string_view, 40> yearCues = {
-    u"in",       u"since",  u"by",     u"until", u"till",   u"before",    u"after",    u"during",
-    u"from",     u"circa",  u"c",      u"ca",    u"year",   u"early",     u"late",     u"mid",
-    u"spring",   u"summer", u"autumn", u"fall",  u"winter", u"january",   u"february", u"march",
-    u"april",    u"may",    u"june",   u"july",  u"august", u"september", u"october",  u"november",
-    u"december", u"jan",    u"feb",    u"aug",   u"sept",   u"oct",       u"nov",      u"dec"};
-
-constexpr std::array<std::u16string_view, 12> months = {
-    u"january", u"february", u"march",     u"april",   u"may",      u"june",
-    u"july",    u"august",   u"september", u"october", u"november", u"december"};
-
-constexpr std::array<std::u16string_view, 4> eras = {u"AD", u"BC", u"BCE", u"CE"};
-
-// Words around "3-2" that make it a score.
-constexpr std::array<std::u16string_view, 27> scoreCuesBefore = {
-    u"won",     u"win",      u"wins",     u"winning", u"lost",   u"lose",     u"loses",
-    u"losing",  u"beat",     u"beats",    u"beating", u"beaten", u"defeated", u"drew",
-    u"draw",    u"draws",    u"drawing",  u"drawn",   u"tied",   u"led",      u"leading",
-    u"trailed", u"trailing", u"thrashed", u"edged",   u"score",  u"scored"};
-constexpr std::array<std::u16string_view, 9> scoreCuesAfter = {
-    u"win", u"victory", u"defeat", u"loss", u"draw", u"lead", u"scoreline", u"home", u"away"};
-
-// Monarchs and popes, whose numbers are ordinals: Henry VIII, the eighth.
-constexpr std::array<std::u16string_view, 62> regnalNames = {
-    u"henry",    u"edward",      u"george",    u"william",  u"elizabeth", u"charles",  u"james",
-    u"richard",  u"mary",        u"anne",      u"louis",    u"john",      u"paul",     u"benedict",
-    u"pius",     u"leo",         u"gregory",   u"innocent", u"clement",   u"urban",    u"boniface",
-    u"sixtus",   u"julius",      u"alexander", u"philip",   u"frederick", u"peter",    u"catherine",
-    u"nicholas", u"ivan",        u"ferdinand", u"isabella", u"napoleon",  u"alfonso",  u"carlos",
-    u"juan",     u"felipe",      u"gustav",    u"gustavus", u"christian", u"harold",   u"stephen",
-    u"david",    u"robert",      u"malcolm",   u"kenneth",  u"edmund",    u"ethelred", u"ramesses",
-    u"ptolemy",  u"constantine", u"otto",      u"wilhelm",  u"ludwig",    u"rudolf",   u"francis",
-    u"joseph",   u"leopold",     u"victor",    u"haakon",   u"olaf",      u"harald"};
-
-// Nouns whose Roman numbers are cardinals: World War II, Part IV.
-constexpr std::array<std::u16string_view, 20> numberedNouns = {
-    u"war",     u"part",    u"chapter",  u"act",      u"scene",    u"volume", u"book",
-    u"section", u"article", u"title",    u"type",     u"phase",    u"stage",  u"grade",
-    u"class",   u"level",   u"category", u"schedule", u"appendix", u"series"};
 
 // No word that the cues look for is longer.
 constexpr std::size_t longestCue = 12;
@@ -160,51 +29,6 @@ struct Token
     std::u16string lower;     // plain, lowered
     bool punctuated = false;  // punctuation follows the core
 };
-
-// Whether `text` ends in "a.m." or "p.m.", whatever the case.
-bool endsWithMeridiem(std::u16string_view text)
-{
-    if (text.size() < 4) {
-        return false;
-    }
-    const std::u16string_view end = text.substr(text.size() - 4);
-    const char16_t first = lowerAsciiLetter(end[0]);
-    return (first == u'a' || first == u'p') && end[1] == u'.' && lowerAsciiLetter(end[2]) == u'm' &&
-           end[3] == u'.';
-}
-
-std::u16string_view coreOf(std::u16string_view raw)
-{
-    while (!raw.empty() && openingPunctuation.find(raw.front()) != std::u16string_view::npos) {
-        raw.remove_prefix(1);
-    }
-    // "a.m." keeps its last full stop, which belongs to the abbreviation.
-    while (!raw.empty() && closingPunctuation.find(raw.back()) != std::u16string_view::npos &&
-           !endsWithMeridiem(raw)) {
-        raw.remove_suffix(1);
-    }
-    return raw;
-}
-
-bool startsNumber(std::u16string_view core)
-{
-    if (core.empty()) {
-        return false;
-    }
-    const char16_t first = core[0];
-    const char16_t second = core.size() > 1 ? core[1] : u'\0';
-    const bool signed_ = first == u'-' || first == u'\u2212' || first == u'\u2013' || first == u'+';
-    return isAsciiDigit(first) || isCurrencySign(first) ||
-           (first == u'.' && isAsciiDigit(second)) ||
-           (signed_ && (isAsciiDigit(second) || isCurrencySign(second))) ||
-           (first >= u'\u2150' && first <= u'\u215E') || first == u'\u00BC' || first == u'\u00BD' ||
-           first == u'\u00BE';
-}
-
-bool isCapitalised(std::u16string_view word)
-{
-    return !word.empty() && isUpper(word[0]);
-}
 
 class Reading
 {
@@ -374,7 +198,7 @@ AmountContext Reading::contextAt(std::size_t i) const
 bool Reading::yearCue(std::size_t i) const
 {
     const auto isEra = [this](std::size_t k) {
-        return k < tokens_.size() && isOneOf(tokens_[k].plain, eras);
+        return k < tokens_.size() && isOneOf(tokens_[k].plain, cues::eras);
     };
     if (isEra(i + 1) || (i > 0 && isEra(i - 1))) {
         return true;
@@ -382,19 +206,19 @@ bool Reading::yearCue(std::size_t i) const
     if (i == 0) {
         return false;
     }
-    if (isOneOf(lowerAt(i - 1), yearCues)) {
+    if (isOneOf(lowerAt(i - 1), cues::yearCues)) {
         return true;
     }
     // May 5, 1945; 5th May, 1945
     const std::u16string& day = lowerAt(i - 1);
     const bool dayNumber = !day.empty() && isAsciiDigit(day[0]) && day.size() <= 4;
-    return i > 1 && dayNumber && isOneOf(lowerAt(i - 2), months);
+    return i > 1 && dayNumber && isOneOf(lowerAt(i - 2), cues::months);
 }
 
 bool Reading::scoreCue(std::size_t i) const
 {
-    return (i > 0 && isOneOf(lowerAt(i - 1), scoreCuesBefore)) ||
-           isOneOf(lowerAt(i + 1), scoreCuesAfter);
+    return (i > 0 && isOneOf(lowerAt(i - 1), cues::scoreCuesBefore)) ||
+           isOneOf(lowerAt(i + 1), cues::scoreCuesAfter);
 }
 
 std::size_t Reading::readNumber(std::size_t i)
@@ -403,13 +227,13 @@ std::size_t Reading::readNumber(std::size_t i)
     std::u16string text(token.core);
     std::size_t last = i;
     // A lone currency sign before the amount: "£ 25".
-    if (text.size() == 1 && isCurrencySign(text[0])) {
+    if (text.size() == 1 && isCurrency(text[0])) {
         if (i + 1 == tokens_.size() || !startsNumber(tokens_[i + 1].core)) {
             return 0;
         }
         text += tokens_[++last].core;
     }
-    const bool money = isCurrencySign(text[0]) || (text.size() > 1 && isCurrencySign(text[1]));
+    const bool money = isCurrency(text[0]) || (text.size() > 1 && isCurrency(text[1]));
     const AmountContext context = contextAt(i);
     WordList words;
     AmountReading reading = AmountReading::Unknown;
@@ -460,7 +284,7 @@ unsigned dayOf(std::u16string_view core)
 
 bool isMonth(const Token& token)
 {
-    return isCapitalised(token.plain) && isOneOf(token.lower, months);
+    return isCapitalised(token.plain) && isOneOf(token.lower, cues::months);
 }
 
 // 5 May as "the fifth of May"; May 5 as "May the fifth" (British) or "May
@@ -525,8 +349,8 @@ std::size_t Reading::readRoman(std::size_t i)
         return 0;
     }
     const std::u16string& before = lowerAt(i - 1);
-    const bool name = isCapitalised(tokens_[i - 1].plain) && isOneOf(before, regnalNames);
-    const bool noun = isOneOf(before, numberedNouns);
+    const bool name = isCapitalised(tokens_[i - 1].plain) && isOneOf(before, cues::regnalNames);
+    const bool noun = isOneOf(before, cues::numberedNouns);
     if (letters.size() == 1) {
         const bool worldWar = before == u"war" && i > 1 && lowerAt(i - 2) == u"world";
         const bool clauseEnds = possessive || tokens_[i].punctuated || i + 1 == tokens_.size() ||
@@ -671,70 +495,6 @@ bool Reading::readLetterDigits(std::u16string_view written, WordList& words) con
     return true;
 }
 
-bool isOpening(char16_t unit)
-{
-    return openingPunctuation.find(unit) != std::u16string_view::npos;
-}
-
-bool isClosing(char16_t unit)
-{
-    return closingPunctuation.find(unit) != std::u16string_view::npos;
-}
-
-// Whether the word before `start` (the start of a token) begins with a
-// capital and has more than one letter: Henry I, World War I.
-bool capitalisedBefore(std::u16string_view sentence, std::size_t start)
-{
-    std::size_t end = start;
-    while (end > 0 && separatesWords(sentence[end - 1])) {
-        --end;
-    }
-    std::size_t begin = end;
-    while (begin > 0 && !separatesWords(sentence[begin - 1])) {
-        --begin;
-    }
-    while (begin < end && isOpening(sentence[begin])) {
-        ++begin;
-    }
-    return end - begin > 1 && isUpper(sentence[begin]);
-}
-
-// A token of the letters I, V and X alone (with "'s" and punctuation around
-// it), a lone I only after a capitalised word. Only the places where such a
-// letter begins a token are looked at, as this is asked of every sentence
-// that holds one.
-bool hasRomanToken(std::u16string_view sentence)
-{
-    for (std::size_t at = sentence.find_first_of(u"IVX"); at != std::u16string_view::npos;
-         at = sentence.find_first_of(u"IVX", at + 1)) {
-        std::size_t start = at;
-        while (start > 0 && isOpening(sentence[start - 1])) {
-            --start;
-        }
-        if (start > 0 && !separatesWords(sentence[start - 1])) {
-            continue;
-        }
-        std::size_t end = at;
-        while (end < sentence.size() && isRomanLetter(sentence[end])) {
-            ++end;
-        }
-        const std::size_t letters = end - at;
-        if (end + 1 < sentence.size() && sentence[end] == u'\'' && sentence[end + 1] == u's') {
-            end += 2;
-        }
-        while (end < sentence.size() && isClosing(sentence[end])) {
-            ++end;
-        }
-        if (end < sentence.size() && !separatesWords(sentence[end])) {
-            continue;
-        }
-        if (letters > 1 || sentence[at] != u'I' || capitalisedBefore(sentence, start)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 SentenceReader::SentenceReader(Variety variety, const TranscriptionEngine& engine)
@@ -744,14 +504,7 @@ SentenceReader::SentenceReader(Variety variety, const TranscriptionEngine& engin
 
 bool SentenceReader::needsReading(std::u16string_view sentence)
 {
-    bool romanLetter = false;
-    for (char16_t unit : sentence) {
-        if (isTrigger(unit)) {
-            return true;
-        }
-        romanLetter = romanLetter || isRomanLetter(unit);
-    }
-    return romanLetter && hasRomanToken(sentence);
+    return holdsSomethingToRead(sentence);
 }
 
 ReadWords SentenceReader::read(std::u16string_view sentence) const

@@ -197,9 +197,16 @@ std::u16string_view coreOf(std::u16string_view raw)
     while (!raw.empty() && openingPunctuation.find(raw.front()) != std::u16string_view::npos) {
         raw.remove_prefix(1);
     }
-    // "a.m." keeps its last full stop, which belongs to the abbreviation.
+    // "a.m." keeps its last full stop, which belongs to the abbreviation,
+    // and 4(a) its bracket, which closes one inside it.
+    const auto closesInside = [](std::u16string_view text) {
+        const char16_t close = text.back();
+        const char16_t open = close == u')' ? u'(' : close == u']' ? u'[' : u'\0';
+        return open != u'\0' && std::count(text.begin(), text.end(), open) >=
+                                    std::count(text.begin(), text.end(), close);
+    };
     while (!raw.empty() && closingPunctuation.find(raw.back()) != std::u16string_view::npos &&
-           !endsWithMeridiem(raw)) {
+           !endsWithMeridiem(raw) && !closesInside(raw)) {
         raw.remove_suffix(1);
     }
     return raw;

@@ -47,11 +47,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             line.includeOriginalText = false;
         } else if (argument == "--cyrillic") {
             line.transliterate = true;
-        } else if (argument == "--text") {
+        } else if (argument == "--text" || argument == "-t") {
             line.plainText = true;
-        } else if (argument == "--json") {
+        } else if (argument == "--json" || argument == "-j") {
             line.json = true;
-        } else if (argument == "--words") {
+        } else if (argument == "--words" || argument == "-w") {
             line.wordList = true;
         } else if (argument == "--help" || argument == "-h") {
             line.showHelp = true;
@@ -65,6 +65,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             explicitDictionary = arguments[++i];
         } else if (argument.starts_with("--dictionary=")) {
             explicitDictionary = argument.substr(std::string("--dictionary=").size());
+            if (explicitDictionary->empty()) {
+                line.error = "--dictionary needs a file";
+                return line;
+            }
         } else {
             line.error = "unknown option '" + argument + "'";
             return line;
@@ -84,6 +88,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
     return line;
 }
 
+// Every option whose long name is shorter than seven characters has a
+// one-letter form as well: help2man's page sets so short a tag on the line of
+// its description, and every other option above it.
 std::string usageText()
 {
     return "Usage: kestrano-cli [OPTION]... [FILE]...\n"
@@ -91,27 +98,29 @@ std::string usageText()
            "HTML document of the Transcribe button to standard output in UTF-8.\n"
            "\n"
            "Options:\n"
-           "  --american         American pronunciation (default):\n"
-           "                     data/american_transcription-abridged.txt\n"
-           "  --british          British pronunciation: data/lexora_eng_transcription.txt\n"
-           "  --dictionary FILE  read the pronunciations from FILE instead; --british\n"
-           "                     or --american still says how numbers are read\n"
-           "  --literal          transcribe word by word as typed: no reading of\n"
-           "                     numbers, symbols and joined words, no homographs\n"
-           "                     chosen from their context\n"
-           "  --no-original      leave each sentence's original text out\n"
-           "  --cyrillic         write the transcriptions in Cyrillic letters\n"
-           "  --text             plain text: each sentence on one line, its\n"
-           "                     transcription on the next, a blank line between\n"
-           "  --json             JSON: the dictionary used and every sentence with its\n"
-           "                     transcription and words (each word's code, IPA and\n"
-           "                     whether it came from the dictionary, from a stem and\n"
-           "                     suffix, from the reading of a number or symbol, from\n"
-           "                     its context, or was not found)\n"
-           "  --words            word list: each input line is an entry; writes the\n"
-           "                     entry, a TAB and its transcription, one line each\n"
-           "  -h, --help         show this help\n"
-           "      --version      show the version\n"
+           "      --american           American pronunciation (default):\n"
+           "                           data/american_transcription-abridged.txt\n"
+           "      --british            British pronunciation:\n"
+           "                           data/lexora_eng_transcription.txt\n"
+           "      --dictionary FILE    read the pronunciations from FILE instead;\n"
+           "                           --british or --american still says how numbers\n"
+           "                           are read\n"
+           "      --literal            transcribe word by word as typed: no reading of\n"
+           "                           numbers, symbols and joined words, no homographs\n"
+           "                           chosen from their context\n"
+           "      --no-original        leave each sentence's original text out\n"
+           "      --cyrillic           write the transcriptions in Cyrillic letters\n"
+           "  -t, --text               plain text: each sentence on one line, its\n"
+           "                           transcription on the next, a blank line between\n"
+           "  -j, --json               JSON: the dictionary used and every sentence with\n"
+           "                           its transcription and words (each word's code,\n"
+           "                           IPA and whether it came from the dictionary, from\n"
+           "                           a stem and suffix, from the reading of a number\n"
+           "                           or symbol, from its context, or was not found)\n"
+           "  -w, --words              word list: each input line is an entry; writes the\n"
+           "                           entry, a TAB and its transcription, one line each\n"
+           "  -h, --help               show this help\n"
+           "      --version            show the version\n"
            "\n"
            "FILEs are read as UTF-8 and joined in order; with no FILE, or where FILE is -,\n"
            "standard input is read. The line feed that ends the whole input ends its last\n"

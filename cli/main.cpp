@@ -20,9 +20,14 @@ namespace {
 
 constexpr const char* programName = "kestrano-cli";
 
-int fail(const std::string& message)
+// The message on a line of its own, named by the program as every other
+// tool's is, and any hint after it.
+int fail(const std::string& message, const std::string& hint = {})
 {
     std::fprintf(stderr, "%s: %s\n", programName, message.c_str());
+    if (!hint.empty()) {
+        std::fprintf(stderr, "%s\n", hint.c_str());
+    }
     return 1;
 }
 
@@ -45,13 +50,23 @@ QString composePlainText(const QString& inputText, bool includeOriginalText, boo
     return text;
 }
 
+// The window's document ends at "</html>"; a text file's last line ends with
+// a line feed, so that the shell prompt after it starts a line of its own.
+QString composeHtmlFile(const QString& inputText, bool includeOriginalText, bool transliterate,
+                        const kestrano::TranscriptionEngine& engine)
+{
+    return composeTranscriptionDocument(inputText, {includeOriginalText, transliterate}, engine) +
+           u'\n';
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!line.error.empty()) {
-        std::fprintf(stderr, "%s: %s\n\n%s", programName, line.error.c_str(), usageText().c_str());
+        // The whole usage would scroll the one line that matters away.
+        fail(line.error, std::string("Try '") + programName + " --help' for more information.");
         return 2;
     }
     if (line.showHelp) {
@@ -67,7 +82,7 @@ int main(int argc, char* argv[])
     for (const std::string& path : line.inputs) {
         InputText input = readInputText(path);
         if (!input.error.empty()) {
-            return fail(input.error);
+            return fail(input.error, input.hint);
         }
         if (line.wordList && !inputText.isEmpty() && !inputText.endsWith(u'\n')) {
             inputText += u'\n'; // an entry never runs on into the next file
@@ -98,8 +113,7 @@ int main(int argc, char* argv[])
         : line.wordList ? composeWordList(inputText, line.transliterate, engine)
         : line.plainText
             ? composePlainText(inputText, line.includeOriginalText, line.transliterate, engine)
-            : composeTranscriptionDocument(inputText,
-                                           {line.includeOriginalText, line.transliterate}, engine);
+            : composeHtmlFile(inputText, line.includeOriginalText, line.transliterate, engine);
     const QByteArray bytes = output.toUtf8();
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
             static_cast<std::size_t>(bytes.size()) ||

@@ -3,10 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "AboutBox.h"
+#include "DesktopIdentity.h"
 #include "MainWindow.h"
 #include "TableData.h"
 #include "TranscriptionDocument.h"
 #include "Translations.h"
+#include "UpdateDialog.h"
+#include "winsparkle.h"
 
 #include <QtPrintSupport>
 #include <QtTest>
@@ -75,6 +78,18 @@ template <typename Action> QStringList messageFrom(const Action& action)
         texts << box->text() << box->informativeText();
     });
     return texts;
+}
+
+// The sizes that `icon` has pictures for, smallest first.
+QList<int> iconSizes(const QIcon& icon)
+{
+    QList<int> sides;
+    for (const QSize& size : icon.availableSizes()) {
+        sides << size.width();
+    }
+    std::sort(sides.begin(), sides.end());
+    sides.erase(std::unique(sides.begin(), sides.end()), sides.end());
+    return sides;
 }
 
 // The form's texts that a language change must reach, and its shortcuts,
@@ -289,6 +304,12 @@ private slots:
         }
         QVERIFY(languages.contains(u"ru"_s));
         const auto englishTexts = formTexts(&window);
+        // Title bars draw in bold. The English title fits beside the close
+        // button at the box's fixed width; one no wider fits as well.
+        QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+        titleFont.setBold(true);
+        const QFontMetrics titleBar(titleFont);
+        const int englishTitleWidth = titleBar.horizontalAdvance(u"About Kestrano"_s);
         const QWidget* labelled[] = {window.includeText, window.british,
                                      window.american,    window.transliterate,
                                      window.transcribe,  about->findChild<QLabel*>("label_3")};
@@ -298,6 +319,8 @@ private slots:
             QCoreApplication::sendPostedEvents(); // the layouts follow the texts
             const bool english = language == u"en"_s;
             QCOMPARE(about->windowTitle() == u"About Kestrano"_s, english);
+            QVERIFY2(titleBar.horizontalAdvance(about->windowTitle()) <= englishTitleWidth,
+                     qPrintable(language + u": "_s + about->windowTitle()));
             // Every text of the open window follows, as a window built now
             // shows it; the shortcuts stay.
             const auto texts = formTexts(&window);
@@ -313,6 +336,57 @@ private slots:
                 QVERIFY2(widget->width() >= needed.width() && widget->height() >= needed.height(),
                          qPrintable(language + u": "_s + widget->objectName()));
             }
+        }
+    }
+
+    // Every window shows the pictures of the Windows icon resource, and the
+    // update window opens centred on the window that asked for it, kept
+    // whole on the screen when that window is partly off it.
+    void iconAndUpdateWindowPlace()
+    {
+        kestrano::setDesktopIdentity();
+        QCOMPARE(QGuiApplication::desktopFileName(), u"kestrano"_s);
+        // The largest picture of the Windows icon, the one a task switcher shows.
+        QImageReader windowsIcon(u":/01.ico"_s);
+        QVERIFY(windowsIcon.jumpToImage(3));
+        const QImage largest =
+            windowsIcon.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(largest.size(), QSize(256, 256));
+
+        Window window;
+        // No address: the check fails at once, and no network is asked.
+        win_sparkle_set_appcast_url("");
+        const QRect screen = window.screen()->availableGeometry();
+        QWidget* update = nullptr;
+        for (const QPoint shift : {QPoint(0, 0), QPoint(-900, 0), QPoint(0, 500)}) {
+            window.move(screen.topLeft() + shift);
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            window.trigger(u"Check_for_updates"_s);
+            const auto topLevels = QApplication::topLevelWidgets();
+            const auto found = std::find_if(topLevels.begin(), topLevels.end(), [](QWidget* w) {
+                return qobject_cast<kestrano::updater::UpdateDialog*>(w) && w->isVisible();
+            });
+            QVERIFY(found != topLevels.end());
+            update = *found;
+            const QRect placed = update->frameGeometry();
+            QVERIFY2(screen.contains(placed), qPrintable(QDebug::toString(placed)));
+            if (shift.isNull()) {
+                const QPoint off = placed.center() - window.frameGeometry().center();
+                QVERIFY2(off.manhattanLength() <= 1, qPrintable(QDebug::toString(off)));
+            }
+            update->close();
+        }
+        const auto topLevels = QApplication::topLevelWidgets();
+        QWidget* about = *std::find_if(topLevels.begin(), topLevels.end(),
+                                       [](QWidget* w) { return qobject_cast<AboutBox*>(w); });
+        for (const QWidget* shown : {static_cast<QWidget*>(&window), about, update}) {
+            const QIcon icon = shown->windowIcon();
+            QCOMPARE(iconSizes(icon), QList<int>({16, 32, 48, 128, 256}));
+            QCOMPARE(
+                icon.pixmap(256).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                largest);
         }
     }
 

@@ -5,7 +5,7 @@
     <name>AboutBox</name>
     <message>
         <source>About Kestrano</source>
-        <translation>О программе Kestrano</translation>
+        <translation>О Kestrano</translation>
     </message>
     <message>
         <source>Kestrano</source>

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace kestrano {
@@ -42,25 +43,9 @@ bool isNonAsciiTrigger(char16_t unit)
     }
 }
 
-// Units that make a sentence worth reading: digits and the symbols this
-
-// step says or splits at.
-
-bool isTrigger(char16_t unit)
-{
-    // Asked of every unit of every sentence, so ASCII goes by a table.
-    static constexpr auto ascii = [] {
-        std::array<bool, 128> table{};
-        for (char16_t unit : std::u16string_view(u"0123456789$%&+=-/")) {
-            table[unit] = true;
-        }
-        return table;
-    }();
-    if (unit < 0x80) {
-        return ascii[unit];
-    }
-    return isNonAsciiTrigger(unit);
-}
+// The ASCII units that make a sentence worth reading: digits and the
+// symbols this step says or splits at.
+constexpr std::u16string_view asciiTriggers = u"0123456789$%&+=-/";
 
 constexpr std::u16string_view openingPunctuation = u"([{\"'\u201C\u2018\u00AB\u00BF\u00A1*";
 
@@ -233,14 +218,26 @@ bool isCapitalised(std::u16string_view word)
 
 bool holdsSomethingToRead(std::u16string_view sentence)
 {
-    bool romanLetter = false;
+    // One pass over the ASCII units by a table: a trigger ends it, a Roman
+    // letter is remembered for the closer look at the tokens.
+    static constexpr auto kinds = [] {
+        std::array<std::uint8_t, 128> table{};
+        for (char16_t unit : asciiTriggers) {
+            table[unit] = 1;
+        }
+        for (char16_t unit : std::u16string_view(u"IVX")) {
+            table[unit] = 2;
+        }
+        return table;
+    }();
+    std::uint8_t seen = 0;
     for (char16_t unit : sentence) {
-        if (isTrigger(unit)) {
+        seen |= unit < 128 ? kinds[unit] : isNonAsciiTrigger(unit) ? 1 : 0;
+        if (seen & 1) {
             return true;
         }
-        romanLetter = romanLetter || isRomanLetter(unit);
     }
-    return romanLetter && hasRomanToken(sentence);
+    return (seen & 2) != 0 && hasRomanToken(sentence);
 }
 
 } // namespace kestrano

@@ -10,6 +10,7 @@
 #include "StringFunctions.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <string_view>
 
@@ -24,9 +25,18 @@ constexpr std::u16string_view allowedCharacters =
     u" 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 constexpr std::u16string_view sibilants = u"GCzsSZ";
 
+// Asked of every unit of every sentence: a table made from the allowed
+// characters, rather than a search through them.
 bool isAllowed(char16_t unit)
 {
-    return allowedCharacters.find(unit) != std::u16string_view::npos;
+    static constexpr auto allowed = [] {
+        std::array<bool, 128> table{};
+        for (char16_t character : allowedCharacters) {
+            table[character] = true;
+        }
+        return table;
+    }();
+    return unit < allowed.size() && allowed[unit];
 }
 
 bool endsWith(std::u16string_view text, std::u16string_view ending)
@@ -267,17 +277,28 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
 
 std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) const
 {
-    sentence = replaceAll(std::move(sentence), u"a.m.", u"eyem");
+    if (sentence.find(u"a.m.") != std::u16string::npos) {
+        sentence = replaceAll(std::move(sentence), u"a.m.", u"eyem");
+    }
+    // One pass: a space is kept only after a kept unit that is no space, and
+    // a last one is dropped, which is what collapsing the runs of spaces and
+    // trimming them leaves.
     std::u16string kept;
     kept.reserve(sentence.size());
     for (char16_t unit : sentence) {
-        if (isAllowed(unit)) {
-            kept += unit;
-        } else if (unit == u'\r' || unit == u'\n') {
-            kept += u' ';
+        const bool lineEnd = unit == u'\r' || unit == u'\n';
+        if (!isAllowed(unit) && !lineEnd) {
+            continue;
+        }
+        const char16_t next = lineEnd ? u' ' : unit;
+        if (next != u' ' || (!kept.empty() && kept.back() != u' ')) {
+            kept += next;
         }
     }
-    return trimSpaces(replaceAll(std::move(kept), u"  ", u" "));
+    if (!kept.empty() && kept.back() == u' ') {
+        kept.pop_back();
+    }
+    return kept;
 }
 
 std::u16string TranscriptionEngine::normalizeWord(std::u16string_view token) const

@@ -478,7 +478,7 @@ bool Reading::readLetterDigits(std::u16string_view written, WordList& words) con
         while (end < text.size() && isAsciiDigit(text[end]) == digits) {
             ++end;
         }
-        const std::u16string_view run = text.substr(start, end - start);
+        const std::u16string_view run = std::u16string_view(text).substr(start, end - start);
         if (digits) {
             AmountContext context;
             context.variety = variety_;

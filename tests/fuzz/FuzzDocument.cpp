@@ -34,14 +34,17 @@ std::u16string asProse(std::u16string units)
 bool holdsReadableWord(const TranscriptionEngine& literal, const HomographTable& homographs,
                        const QString& text)
 {
-    for (const WordTranscription& word : literal.transcribeWords(text.toStdU16String())) {
-        // Apostrophes are quotes around a Roman number (II'); a lone I stays
-        // the pronoun wherever no name or numbered noun is before it.
-        std::u16string letters = word.word;
+    const std::vector<WordTranscription> words = literal.transcribeWords(text.toStdU16String());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        // Apostrophes are quotes around a Roman number (II'); a lone I is
+        // the pronoun but after a capitalised word (Henry I of England).
+        std::u16string letters = words[i].word;
         std::erase(letters, u'\'');
-        const bool roman = !letters.empty() && letters != u"I" &&
+        const std::u16string before = i > 0 ? words[i - 1].word : std::u16string();
+        const bool capitalBefore = before.size() > 1 && before[0] >= u'A' && before[0] <= u'Z';
+        const bool roman = !letters.empty() && (letters != u"I" || capitalBefore) &&
                            letters.find_first_not_of(u"IVX") == letters.npos;
-        if (roman || homographs.find(word.word) != nullptr) {
+        if (roman || homographs.find(words[i].word) != nullptr) {
             return true;
         }
     }

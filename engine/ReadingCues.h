@@ -19,6 +19,9 @@ inline constexpr std::array<std::u16string_view, 40> yearCues = {
     u"april",    u"may",    u"june",   u"july",  u"august", u"september", u"october",  u"november",
     u"december", u"jan",    u"feb",    u"aug",   u"sept",   u"oct",       u"nov",      u"dec"};
 
+inline constexpr std::array<std::u16string_view, 7> weekdays = {
+    u"monday", u"tuesday", u"wednesday", u"thursday", u"friday", u"saturday", u"sunday"};
+
 inline constexpr std::array<std::u16string_view, 12> months = {
     u"january", u"february", u"march",     u"april",   u"may",      u"june",
     u"july",    u"august",   u"september", u"october", u"november", u"december"};

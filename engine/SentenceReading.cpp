@@ -402,9 +402,20 @@ std::size_t Reading::readCompound(std::size_t i)
         }
         start = k + 1;
     }
+    // Monday-Friday, May–June: a range, said with "to".
+    const bool dayOrMonthRange =
+        parts.size() == 2 && !parts[0].second && core.find(u'/') == std::u16string_view::npos &&
+        std::all_of(parts.begin(), parts.end(), [](const auto& part) {
+            const std::u16string name = lowerAsciiLetters(part.first);
+            return isCapitalised(part.first) &&
+                   (isOneOf(name, cues::weekdays) || isOneOf(name, cues::months));
+        });
     WordList words;
     for (std::size_t k = 0; k < parts.size(); ++k) {
         const auto [part, ampersandAfter] = parts[k];
+        if (k > 0 && dayOrMonthRange) {
+            words.emplace_back(u"to");
+        }
         // 10-km: the number takes its unit, in the singular of a compound.
         if (!ampersandAfter && k + 1 < parts.size() && startsNumber(part) &&
             isAmountSuffix(parts[k + 1].first, false) &&

@@ -92,8 +92,10 @@ HomographTable HomographTable::fromFileText(std::string_view text)
         reading.name = widened(fields[1]);
         reading.codes = {widened(fields[2]), widened(fields[3])};
         readCues(fields[4], reading);
-        table.lengths_[letterIndex(word[0])] |= std::uint32_t{1} << word.size();
-        table.lastLetters_[letterIndex(word[0])] |= std::uint32_t{1} << letterIndex(word.back());
+        table.all_.add(word);
+        if (reading.name != u"strong") {
+            table.inside_.add(word);
+        }
         table.entries_[std::move(word)].push_back(std::move(reading));
     }
     return table;
@@ -101,8 +103,7 @@ HomographTable HomographTable::fromFileText(std::string_view text)
 
 const std::vector<HomographReading>* HomographTable::find(std::u16string_view word) const
 {
-    if (!indexable(word) || (lengths_[letterIndex(word[0])] >> word.size() & 1) == 0 ||
-        (lastLetters_[letterIndex(word[0])] >> letterIndex(word.back()) & 1) == 0) {
+    if (!all_.mayHold(word)) {
         return nullptr;
     }
     const bool lower = std::none_of(word.begin(), word.end(),
@@ -110,6 +111,23 @@ const std::vector<HomographReading>* HomographTable::find(std::u16string_view wo
     const std::u16string lowered = lower ? std::u16string() : lowerAsciiLetters(word);
     const auto found = entries_.find(lower ? word : std::u16string_view(lowered));
     return found == entries_.end() ? nullptr : &found->second;
+}
+
+bool HomographTable::mayReadInside(std::u16string_view word) const
+{
+    return inside_.mayHold(word);
+}
+
+void HomographTable::Filter::add(std::u16string_view word)
+{
+    lengths[letterIndex(word[0])] |= std::uint32_t{1} << word.size();
+    lastLetters[letterIndex(word[0])] |= std::uint32_t{1} << letterIndex(word.back());
+}
+
+bool HomographTable::Filter::mayHold(std::u16string_view word) const
+{
+    return indexable(word) && (lengths[letterIndex(word[0])] >> word.size() & 1) != 0 &&
+           (lastLetters[letterIndex(word[0])] >> letterIndex(word.back()) & 1) != 0;
 }
 
 HomographTable loadHomographTable(const std::string& path)

@@ -47,6 +47,11 @@ public:
     // their first letter and length alone.
     const std::vector<HomographReading>* find(std::u16string_view word) const;
 
+    // Whether the word may have a reading that its context chooses inside a
+    // sentence, not only at its end (as the strong forms of "to" and "of"
+    // are): false is certain, true only likely. Asked of every word.
+    bool mayReadInside(std::u16string_view word) const;
+
     bool empty() const { return entries_.empty(); }
     std::size_t size() const { return entries_.size(); }
 
@@ -64,8 +69,15 @@ private:
         entries_;
     // Per first letter a to z, a bit for each word length up to 31 held and
     // a bit for each last letter: asked of every word of every sentence.
-    std::array<std::uint32_t, 26> lengths_{};
-    std::array<std::uint32_t, 26> lastLetters_{};
+    struct Filter
+    {
+        std::array<std::uint32_t, 26> lengths{};
+        std::array<std::uint32_t, 26> lastLetters{};
+        void add(std::u16string_view word);
+        bool mayHold(std::u16string_view word) const;
+    };
+    Filter all_;
+    Filter inside_; // words with a reading other than "strong"
 };
 
 // The table in the file at `path` (UTF-8), or an empty table when there is

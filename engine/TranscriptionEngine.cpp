@@ -181,6 +181,9 @@ void TranscriptionEngine::chooseReadings(const std::vector<std::u16string>& word
 {
     const HomographTable& table = *reading_->homographs;
     for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i + 1 < words.size() && !table.mayReadInside(words[i])) {
+            continue;
+        }
         const std::vector<HomographReading>* readings = table.find(words[i]);
         if (readings == nullptr || !entries[i].from.empty()) {
             continue;

@@ -39,8 +39,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             optionsEnded = true;
         } else if (argument == "--british") {
             varietyPath = kestrano::britishDictionaryPath;
+            line.british = true;
         } else if (argument == "--american") {
             varietyPath = kestrano::americanDictionaryPath;
+            line.british = false;
+        } else if (argument == "--guess") {
+            line.guess = true;
         } else if (argument == "--no-original") {
             line.includeOriginalText = false;
         } else if (argument == "--cyrillic") {
@@ -63,6 +67,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             explicitDictionary = arguments[++i];
         } else if (argument.starts_with("--dictionary=")) {
             explicitDictionary = argument.substr(std::string("--dictionary=").size());
+        } else if (argument == "--add-words") {
+            if (i + 1 == arguments.size()) {
+                line.error = "--add-words needs a file";
+                return line;
+            }
+            line.wordLists.push_back(arguments[++i]);
+        } else if (argument.starts_with("--add-words=")) {
+            line.wordLists.push_back(argument.substr(std::string("--add-words=").size()));
         } else {
             line.error = "unknown option '" + argument + "'";
             return line;
@@ -90,6 +102,12 @@ std::string usageText()
            "                     data/american_transcription-abridged.txt\n"
            "  --british          British pronunciation: data/lexora_eng_transcription.txt\n"
            "  --dictionary FILE  read the pronunciations from FILE instead\n"
+           "  --add-words FILE   read more words from FILE, in the same format, after the\n"
+           "                     dictionary: they add to it and override it; may be\n"
+           "                     given more than once, a later file winning\n"
+           "  --guess            guess words that no dictionary holds from their spelling\n"
+           "                     (espeak-ng's rules, in the variety's voice) and show\n"
+           "                     the guess's IPA in the brackets instead of the word\n"
            "  --no-original      leave each sentence's original text out\n"
            "  --cyrillic         write the transcriptions in Cyrillic letters\n"
            "  --text             plain text: each sentence on one line, its\n"
@@ -97,7 +115,7 @@ std::string usageText()
            "  --json             JSON: the dictionary used and every sentence with its\n"
            "                     transcription and words (each word's code, IPA and\n"
            "                     whether it came from the dictionary, from a stem and\n"
-           "                     suffix, or was not found)\n"
+           "                     suffix, was guessed or not found)\n"
            "  --words            word list: each input line is an entry; writes the\n"
            "                     entry, a TAB and its transcription, one line each\n"
            "  -h, --help         show this help\n"
@@ -111,10 +129,14 @@ std::string usageText()
            "The variety's file is read from data/ in the working directory when it is\n"
            "there, and otherwise from the installed dictionaries (for the Debian package\n"
            "/usr/share/kestrano/data/). --dictionary FILE is read as given, relative to\n"
-           "the working directory.\n"
+           "the working directory. A dictionary or word list is a text file with one\n"
+           "entry a line: number<TAB>word<TAB>code, the code in PhonemeCode letters\n"
+           "(see kestrano(1)). The window's personal word lists are not read here;\n"
+           "name them with --add-words.\n"
            "\n"
            "Exit status:\n"
            "  0  success\n"
-           "  1  a file cannot be read, is not UTF-8, or no dictionary was found\n"
+           "  1  a file cannot be read, is not UTF-8, or holds no entry, no dictionary\n"
+           "     was found, or --guess cannot load espeak-ng\n"
            "  2  bad options\n";
 }

@@ -321,6 +321,13 @@ private slots:
         QVERIFY(window.view->toPlainText().contains(u"(\u043A\u0430\u0444\u043E\u0440)"_s));
         guessAt(u"(\u043A\u0430\u0444\u043E\u0440)"_s);
         QVERIFY(window.view->toPlainText().contains(u"(\u02C8\u043E\u043A\u042D\u0444\u044D)"_s));
+
+        // A word that espeak-ng says with sounds PhonemeCode lacks stays, and
+        // the user is told.
+        window.view->setPlainText(u"/(Aaaa)/"_s);
+        const QStringList message = messageFrom([&] { guessAt(u"(Aaaa)"_s); });
+        QCOMPARE(message.value(0), u"No pronunciation could be guessed for \"Aaaa\"."_s);
+        QCOMPARE(window.view->toPlainText(), u"/(Aaaa)/"_s);
     }
 
     void notFoundForms()

@@ -64,6 +64,13 @@ private:
     void saveOptions();
     void connectSymbolKeyboard();
     void reportUnreadableDictionary(const QString& path, const QString& reason);
+    // Lays the user's own words for the variety over the loaded dictionary;
+    // a list that cannot be used is reported, and the press goes on without it.
+    void addPersonalWordList(bool british);
+    // For the view's "Guess the pronunciation": the word that a not-found
+    // form stands for, and the bracketed guess that replaces it.
+    QString wordOfNotFoundForm(const QString& form) const;
+    QString bracketedGuess(const QString& word);
     void reportTextTooLarge();
     void showTranscription(const QString& document);
     void rememberSelection(const QTextCursor& cursor);

@@ -39,8 +39,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             optionsEnded = true;
         } else if (argument == "--british") {
             varietyPath = kestrano::britishDictionaryPath;
+            line.british = true;
         } else if (argument == "--american") {
             varietyPath = kestrano::americanDictionaryPath;
+            line.british = false;
+        } else if (argument == "--guess") {
+            line.guess = true;
         } else if (argument == "--no-original") {
             line.includeOriginalText = false;
         } else if (argument == "--cyrillic") {
@@ -65,6 +69,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             explicitDictionary = argument.substr(std::string("--dictionary=").size());
             if (explicitDictionary->empty()) {
                 line.error = "--dictionary needs a file";
+                return line;
+            }
+        } else if (argument == "--add-words") {
+            if (i + 1 == arguments.size()) {
+                line.error = "--add-words needs a file";
+                return line;
+            }
+            line.wordLists.push_back(arguments[++i]);
+        } else if (argument.starts_with("--add-words=")) {
+            line.wordLists.push_back(argument.substr(std::string("--add-words=").size()));
+            if (line.wordLists.back().empty()) {
+                line.error = "--add-words needs a file";
                 return line;
             }
         } else {
@@ -98,6 +114,14 @@ std::string usageText()
            "      --british            British pronunciation:\n"
            "                           data/lexora_eng_transcription.txt\n"
            "      --dictionary FILE    read the pronunciations from FILE instead\n"
+           "      --add-words FILE     read more words from FILE, in the same format,\n"
+           "                           after the dictionary: they add to it and override\n"
+           "                           it; may be given more than once, a later file\n"
+           "                           winning\n"
+           "      --guess              guess words that no dictionary holds from their\n"
+           "                           spelling (espeak-ng's rules, in the variety's\n"
+           "                           voice) and show the guess's IPA in the brackets\n"
+           "                           instead of the word\n"
            "      --no-original        leave each sentence's original text out\n"
            "      --cyrillic           write the transcriptions in Cyrillic letters\n"
            "  -t, --text               plain text: each sentence on one line, its\n"
@@ -105,7 +129,7 @@ std::string usageText()
            "  -j, --json               JSON: the dictionary used and every sentence with\n"
            "                           its transcription and words (each word's code,\n"
            "                           IPA and whether it came from the dictionary, from\n"
-           "                           a stem and suffix, or was not found)\n"
+           "                           a stem and suffix, was guessed or not found)\n"
            "  -w, --words              word list: each input line is an entry; writes the\n"
            "                           entry, a TAB and its transcription, one line each\n"
            "  -h, --help               show this help\n"
@@ -119,10 +143,14 @@ std::string usageText()
            "The variety's file is read from data/ in the working directory when it is\n"
            "there, and otherwise from the installed dictionaries (for the Debian package\n"
            "/usr/share/kestrano/data/). --dictionary FILE is read as given, relative to\n"
-           "the working directory.\n"
+           "the working directory. A dictionary or word list is a text file with one\n"
+           "entry a line: number<TAB>word<TAB>code, the code in PhonemeCode letters\n"
+           "(see kestrano(1)). The window's personal word lists are not read here;\n"
+           "name them with --add-words.\n"
            "\n"
            "Exit status:\n"
            "  0  success\n"
-           "  1  a file cannot be read, is not UTF-8, or no dictionary was found\n"
+           "  1  a file cannot be read, is not UTF-8, or holds no entry, no dictionary\n"
+           "     was found, or --guess cannot load espeak-ng\n"
            "  2  bad options\n";
 }

@@ -26,6 +26,8 @@ QString sourceName(kestrano::WordSource source)
         return QStringLiteral("\"dictionary\"");
     case kestrano::WordSource::Derived:
         return QStringLiteral("\"derived\"");
+    case kestrano::WordSource::Guessed:
+        return QStringLiteral("\"guessed\"");
     case kestrano::WordSource::NotFound:
         break;
     }
@@ -80,7 +82,8 @@ QString jsonString(QStringView text)
 }
 
 QString composeJson(const QString& inputText, const std::string& dictionaryPath,
-                    const std::string& variety, bool transliterate)
+                    const std::string& variety, bool transliterate,
+                    const kestrano::TranscriptionEngine& engine)
 {
     const QString varietyValue =
         variety.empty() ? QStringLiteral("null") : jsonString(QString::fromStdString(variety));
@@ -88,7 +91,7 @@ QString composeJson(const QString& inputText, const std::string& dictionaryPath,
                    ",\n  \"variety\": " + varietyValue + ",\n  \"cyrillic\": " +
                    (transliterate ? QStringLiteral("true") : QStringLiteral("false")) +
                    ",\n  \"sentences\": [";
-    const auto sentences = transcribeSentences(inputText, transliterate);
+    const auto sentences = transcribeSentences(inputText, transliterate, engine);
     for (const TranscribedSentence& sentence : sentences) {
         json += &sentence == &sentences.front() ? u"\n" : u",\n";
         json += "    {\n      \"original\": " + jsonString(sentence.original) +

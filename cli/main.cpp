@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "DataFolder.h"
 #include "DictionaryLocation.h"
+#include "EspeakGuesser.h"
 #include "InputText.h"
 #include "JsonOutput.h"
 #include "TranscriptionDocument.h"
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,9 +33,9 @@ int fail(const std::string& message, const std::string& hint = {})
     return 1;
 }
 
-QString composePlainText(const QString& inputText, bool includeOriginalText, bool transliterate)
+QString composePlainText(const QString& inputText, bool includeOriginalText, bool transliterate,
+                         const kestrano::TranscriptionEngine& engine)
 {
-    const kestrano::TranscriptionEngine engine;
     const QStringList pieces = transcriptionPieces(inputText);
     QString text;
     for (qsizetype i = 0; i < pieces.size(); ++i) {
@@ -52,9 +54,11 @@ QString composePlainText(const QString& inputText, bool includeOriginalText, boo
 
 // The window's document ends at "</html>"; a text file's last line ends with
 // a line feed, so that the shell prompt after it starts a line of its own.
-QString composeHtmlFile(const QString& inputText, bool includeOriginalText, bool transliterate)
+QString composeHtmlFile(const QString& inputText, bool includeOriginalText, bool transliterate,
+                        const kestrano::TranscriptionEngine& engine)
 {
-    return composeTranscriptionDocument(inputText, {includeOriginalText, transliterate}) + u'\n';
+    return composeTranscriptionDocument(inputText, {includeOriginalText, transliterate}, engine) +
+           u'\n';
 }
 
 } // namespace
@@ -100,11 +104,24 @@ int main(int argc, char* argv[])
         return fail(dictionary.error);
     }
 
+    std::optional<kestrano::EspeakGuesser> guesser;
+    if (line.guess) {
+        guesser.emplace(line.british ? kestrano::EspeakVoice::EnGb : kestrano::EspeakVoice::EnUs);
+    }
+    const kestrano::TranscriptionEngine engine(kestrano::pronunciationDictionary(),
+                                               guesser ? &*guesser : nullptr);
     const QString output =
-        line.json        ? composeJson(inputText, dictionary.path, line.variety, line.transliterate)
-        : line.wordList  ? composeWordList(inputText, line.transliterate)
-        : line.plainText ? composePlainText(inputText, line.includeOriginalText, line.transliterate)
-                         : composeHtmlFile(inputText, line.includeOriginalText, line.transliterate);
+        line.json
+            ? composeJson(inputText, dictionary.path, line.variety, line.transliterate, engine)
+        : line.wordList ? composeWordList(inputText, line.transliterate, engine)
+        : line.plainText
+            ? composePlainText(inputText, line.includeOriginalText, line.transliterate, engine)
+            : composeHtmlFile(inputText, line.includeOriginalText, line.transliterate, engine);
+    // espeak-ng is loaded at the first word that needs a guess; when it cannot
+    // be, the output would hold not-found forms that --guess promised away.
+    if (guesser && !guesser->unavailableReason().empty()) {
+        return fail("cannot guess pronunciations: " + guesser->unavailableReason());
+    }
     const QByteArray bytes = output.toUtf8();
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
             static_cast<std::size_t>(bytes.size()) ||

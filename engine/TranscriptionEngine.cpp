@@ -117,9 +117,11 @@ void applyContextRules(const std::vector<CodePart>& parts, const std::vector<std
 }
 
 // A not-found form stands as it is; every other code becomes IPA.
-void appendRendered(std::u16string& out, std::u16string_view code)
+void appendRendered(std::u16string& out, std::u16string_view code, bool guessed = false)
 {
-    if (code.starts_with(u'(')) {
+    if (guessed) {
+        appendGuessedIpa(out, code);
+    } else if (code.starts_with(u'(')) {
         out += code;
     } else {
         appendIpa(out, code);
@@ -158,6 +160,9 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
     std::size_t partCount = 0;
     for (std::size_t i = 0; i < words.size(); ++i) {
         entries[i].code = lookUpWord(words[i], entries[i]);
+        if (guesser_ != nullptr && entries[i].source == WordSource::NotFound) {
+            guessWord(words[i], entries[i]);
+        }
         partCount += 1 + static_cast<std::size_t>(std::count(entries[i].code.begin(),
                                                              entries[i].code.end(), wordSeparator));
     }
@@ -193,7 +198,7 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
         if (joined ? &part != &parts.front() : !first) {
             ipa += u' ';
         }
-        appendRendered(ipa, *part.code);
+        appendRendered(ipa, *part.code, entry.source == WordSource::Guessed);
         if (part.code != &entry.code) {
             if (first) {
                 entry.code.clear();
@@ -250,6 +255,18 @@ std::u16string TranscriptionEngine::applySentenceRules(std::vector<std::u16strin
 std::u16string TranscriptionEngine::storedTranscription(std::u16string_view word) const
 {
     return dictionary_.find(word).value_or(std::u16string());
+}
+
+void TranscriptionEngine::guessWord(const std::u16string& word, WordTranscription& entry) const
+{
+    std::u16string code = guesser_->guess(word);
+    // A guess stands among the codes as one word that the rules may change;
+    // anything that would not read as such a code keeps the not-found form.
+    if (code.empty() || code.starts_with(u'(') || code.find(wordSeparator) != code.npos) {
+        return;
+    }
+    entry.code = std::move(code);
+    entry.source = WordSource::Guessed;
 }
 
 bool TranscriptionEngine::isKnownWord(std::u16string word) const

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "PronunciationDictionary.h"
+#include "PronunciationGuesser.h"
 #include "WordTranscription.h"
 
 #include <string>
@@ -15,14 +16,16 @@ namespace kestrano {
 // Turns English sentences into IPA between slashes, word by word from a
 // PronunciationDictionary, deriving -ing, -d, -s, -er, -est and -ly forms
 // from their stems and applying the weak-vowel and linking-r rules across
-// word boundaries. It holds nothing but a reference to the dictionary, so one
-// can be made per request.
+// word boundaries. It holds nothing but a reference to the dictionary (and to
+// a guesser when words that the dictionary cannot transcribe are to be
+// guessed), so one can be made per request.
 class TranscriptionEngine
 {
 public:
     explicit TranscriptionEngine(
-        const PronunciationDictionary& dictionary = pronunciationDictionary())
-        : dictionary_(dictionary)
+        const PronunciationDictionary& dictionary = pronunciationDictionary(),
+        const PronunciationGuesser* guesser = nullptr)
+        : dictionary_(dictionary), guesser_(guesser)
     {
     }
 
@@ -30,7 +33,10 @@ public:
     std::u16string transcribeSentence(std::u16string sentence) const;
 
     // The sentence's words as its transcription renders them, in order;
-    // transcribeSentence is joinTranscription of these.
+    // transcribeSentence is joinTranscription of these. With a guesser, a
+    // word that would come back in its not-found form is guessed instead
+    // when the guesser can: the guess takes part in the context rules like
+    // any code, and its IPA stands between the not-found form's brackets.
     std::vector<WordTranscription> transcribeWords(std::u16string sentence) const;
 
     // Keeps letters, digits, apostrophes and single inner spaces; "a.m." is
@@ -42,7 +48,9 @@ public:
     std::u16string applySentenceRules(std::vector<std::u16string> words,
                                       std::u16string joinedCodes) const;
 
-    // The word's PhonemeCode: as stored, derived from a stem, or "(word)".
+    // The word's PhonemeCode from the dictionary: as stored, derived from a
+    // stem, or "(word)". Never a guess, which has no code of its own to
+    // show that it is one.
     std::u16string transcribeWord(std::u16string word) const;
 
     // Whether the dictionary holds exactly this word with a non-empty transcription.
@@ -78,8 +86,10 @@ private:
     std::u16string derive(std::u16string stem, std::u16string suffix,
                           WordTranscription& origin) const;
     std::u16string storedTranscription(std::u16string_view word) const;
+    void guessWord(const std::u16string& word, WordTranscription& entry) const;
 
     const PronunciationDictionary& dictionary_;
+    const PronunciationGuesser* guesser_;
 };
 
 } // namespace kestrano

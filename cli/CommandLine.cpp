@@ -39,10 +39,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             optionsEnded = true;
         } else if (argument == "--british") {
             varietyPath = kestrano::britishDictionaryPath;
+            line.british = true;
         } else if (argument == "--american") {
             varietyPath = kestrano::americanDictionaryPath;
+            line.british = false;
         } else if (argument == "--literal") {
             line.literal = true;
+        } else if (argument == "--guess") {
+            line.guess = true;
         } else if (argument == "--no-original") {
             line.includeOriginalText = false;
         } else if (argument == "--cyrillic") {
@@ -69,15 +73,24 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
                 line.error = "--dictionary needs a file";
                 return line;
             }
+        } else if (argument == "--add-words") {
+            if (i + 1 == arguments.size()) {
+                line.error = "--add-words needs a file";
+                return line;
+            }
+            line.wordLists.push_back(arguments[++i]);
+        } else if (argument.starts_with("--add-words=")) {
+            line.wordLists.push_back(argument.substr(std::string("--add-words=").size()));
+            if (line.wordLists.back().empty()) {
+                line.error = "--add-words needs a file";
+                return line;
+            }
         } else {
             line.error = "unknown option '" + argument + "'";
             return line;
         }
     }
     line.dictionaryPath = explicitDictionary.value_or(varietyPath);
-    line.readingVariety = varietyPath == kestrano::britishDictionaryPath
-                              ? kestrano::Variety::British
-                              : kestrano::Variety::American;
     line.variety = explicitDictionary                               ? ""
                    : varietyPath == kestrano::britishDictionaryPath ? "british"
                                                                     : "american";
@@ -105,6 +118,14 @@ std::string usageText()
            "      --dictionary FILE    read the pronunciations from FILE instead;\n"
            "                           --british or --american still says how numbers\n"
            "                           are read\n"
+           "      --add-words FILE     read more words from FILE, in the same format,\n"
+           "                           after the dictionary: they add to it and override\n"
+           "                           it; may be given more than once, a later file\n"
+           "                           winning\n"
+           "      --guess              guess words that no dictionary holds from their\n"
+           "                           spelling (espeak-ng's rules, in the variety's\n"
+           "                           voice) and show the guess's IPA in the brackets\n"
+           "                           instead of the word\n"
            "      --literal            transcribe word by word as typed: no reading of\n"
            "                           numbers, symbols and joined words, no homographs\n"
            "                           chosen from their context\n"
@@ -116,7 +137,8 @@ std::string usageText()
            "                           its transcription and words (each word's code,\n"
            "                           IPA and whether it came from the dictionary, from\n"
            "                           a stem and suffix, from the reading of a number\n"
-           "                           or symbol, from its context, or was not found)\n"
+           "                           or symbol, from its context, was guessed or not\n"
+           "                           found)\n"
            "  -w, --words              word list: each input line is an entry; writes the\n"
            "                           entry, a TAB and its transcription, one line each\n"
            "  -h, --help               show this help\n"
@@ -131,10 +153,14 @@ std::string usageText()
            "there, and otherwise from the installed dictionaries (for the Debian package\n"
            "/usr/share/kestrano/data/), with the homograph table homographs.txt beside it\n"
            "when there is one. --dictionary FILE is read as given, relative to the\n"
-           "working directory, without a homograph table.\n"
+           "working directory, without a homograph table. A dictionary or word list is a\n"
+           "text file with one entry a line: number<TAB>word<TAB>code, the code in\n"
+           "PhonemeCode letters (see kestrano(1)). The window's personal word lists are\n"
+           "not read here; name them with --add-words.\n"
            "\n"
            "Exit status:\n"
            "  0  success\n"
-           "  1  a file cannot be read, is not UTF-8, or no dictionary was found\n"
+           "  1  a file cannot be read, is not UTF-8, or holds no entry, no dictionary\n"
+           "     was found, or --guess cannot load espeak-ng\n"
            "  2  bad options\n";
 }

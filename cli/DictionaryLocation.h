@@ -20,7 +20,8 @@ QString runningProgramFolder(const char* argv0);
 // --dictionary is read as given, relative to the working directory. A
 // variety's file is read by the window's rule: from data/ in the working
 // directory when it is there, else from the installed data/ under
-// `installedDataParent`.
+// `installedDataParent`. The word lists of --add-words follow, laid over it.
+// A file without a single entry is refused like one that cannot be read.
 struct ChosenDictionary
 {
     std::string path;  // the file that was read

@@ -26,6 +26,8 @@ QString sourceName(kestrano::WordSource source)
         return QStringLiteral("\"dictionary\"");
     case kestrano::WordSource::Derived:
         return QStringLiteral("\"derived\"");
+    case kestrano::WordSource::Guessed:
+        return QStringLiteral("\"guessed\"");
     case kestrano::WordSource::Read:
         return QStringLiteral("\"read\"");
     case kestrano::WordSource::Context:

@@ -22,4 +22,4 @@ QString jsonString(QStringView text);
 // without slashes (Cyrillic with `transliterate`) and its words.
 QString composeJson(const QString& inputText, const std::string& dictionaryPath,
                     const std::string& variety, bool transliterate,
-                    const kestrano::TranscriptionEngine& engine);
+                    const kestrano::TranscriptionEngine& engine = kestrano::TranscriptionEngine());

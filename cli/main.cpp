@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "DataFolder.h"
 #include "DictionaryLocation.h"
+#include "EspeakGuesser.h"
 #include "InputText.h"
 #include "JsonOutput.h"
 #include "TranscriptionDocument.h"
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,11 +104,18 @@ int main(int argc, char* argv[])
         return fail(dictionary.error);
     }
 
+    std::optional<kestrano::EspeakGuesser> guesser;
+    if (line.guess) {
+        guesser.emplace(line.british ? kestrano::EspeakVoice::EnGb : kestrano::EspeakVoice::EnUs);
+    }
+    const kestrano::PronunciationGuesser* guessing = guesser ? &*guesser : nullptr;
     const kestrano::HomographTable homographs = loadHomographTableFor(line, dictionary);
+    const kestrano::Variety variety =
+        line.british ? kestrano::Variety::British : kestrano::Variety::American;
     const kestrano::TranscriptionEngine engine =
-        line.literal ? kestrano::TranscriptionEngine()
+        line.literal ? kestrano::TranscriptionEngine(kestrano::pronunciationDictionary(), guessing)
                      : kestrano::TranscriptionEngine(kestrano::pronunciationDictionary(),
-                                                     {line.readingVariety, &homographs});
+                                                     {variety, &homographs}, guessing);
     const QString output =
         line.json
             ? composeJson(inputText, dictionary.path, line.variety, line.transliterate, engine)
@@ -114,6 +123,11 @@ int main(int argc, char* argv[])
         : line.plainText
             ? composePlainText(inputText, line.includeOriginalText, line.transliterate, engine)
             : composeHtmlFile(inputText, line.includeOriginalText, line.transliterate, engine);
+    // espeak-ng is loaded at the first word that needs a guess; when it cannot
+    // be, the output would hold not-found forms that --guess promised away.
+    if (guesser && !guesser->unavailableReason().empty()) {
+        return fail("cannot guess pronunciations: " + guesser->unavailableReason());
+    }
     const QByteArray bytes = output.toUtf8();
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
             static_cast<std::size_t>(bytes.size()) ||

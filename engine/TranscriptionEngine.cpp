@@ -130,9 +130,11 @@ void applyContextRules(const std::vector<CodePart>& parts, const std::vector<std
 }
 
 // A not-found form stands as it is; every other code becomes IPA.
-void appendRendered(std::u16string& out, std::u16string_view code)
+void appendRendered(std::u16string& out, std::u16string_view code, bool guessed = false)
 {
-    if (code.starts_with(u'(')) {
+    if (guessed) {
+        appendGuessedIpa(out, code);
+    } else if (code.starts_with(u'(')) {
         out += code;
     } else {
         appendIpa(out, code);
@@ -212,9 +214,13 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
     std::vector<WordTranscription> entries(words.size());
     for (std::size_t i = 0; i < words.size(); ++i) {
         entries[i].code = lookUpWord(words[i], entries[i]);
+        if (guesser_ != nullptr && entries[i].source == WordSource::NotFound) {
+            guessWord(words[i], entries[i]);
+        }
         if (!sources.empty() && !sources[i].empty()) {
             entries[i].from = std::move(sources[i]);
-            if (entries[i].source != WordSource::NotFound) {
+            if (entries[i].source == WordSource::Dictionary ||
+                entries[i].source == WordSource::Derived) {
                 entries[i].source = WordSource::Read;
                 entries[i].stem.clear();
                 entries[i].suffix.clear();
@@ -261,7 +267,7 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
         if (joined ? &part != &parts.front() : !first) {
             ipa += u' ';
         }
-        appendRendered(ipa, *part.code);
+        appendRendered(ipa, *part.code, entry.source == WordSource::Guessed);
         if (part.code != &entry.code) {
             if (first) {
                 entry.code.clear();
@@ -343,6 +349,18 @@ std::u16string TranscriptionEngine::applySentenceRules(std::vector<std::u16strin
 std::u16string TranscriptionEngine::storedTranscription(std::u16string_view word) const
 {
     return dictionary_.find(word).value_or(std::u16string());
+}
+
+void TranscriptionEngine::guessWord(const std::u16string& word, WordTranscription& entry) const
+{
+    std::u16string code = guesser_->guess(word);
+    // A guess stands among the codes as one word that the rules may change;
+    // anything that would not read as such a code keeps the not-found form.
+    if (code.empty() || code.starts_with(u'(') || code.find(wordSeparator) != code.npos) {
+        return;
+    }
+    entry.code = std::move(code);
+    entry.source = WordSource::Guessed;
 }
 
 bool TranscriptionEngine::isKnownWord(std::u16string word) const

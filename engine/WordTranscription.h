@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrano {
@@ -15,6 +16,7 @@ enum class WordSource
     Dictionary, // stored for the word itself
     Derived,    // built from a stem and a suffix
     NotFound,   // the not-found form, "(word)"
+    Guessed,    // said from its spelling; its IPA stands in brackets
     Read,       // made by the reading step from text the normaliser would drop
     Context     // a homograph's reading or a strong form, chosen by the words around it
 };
@@ -35,6 +37,10 @@ struct WordTranscription
     std::u16string from;
     std::u16string reading; // Context only: the reading chosen ("past", "strong")
 };
+
+// A guessed word as it is shown: the IPA of its code between the brackets of
+// the not-found form, which still say "check this".
+void appendGuessedIpa(std::u16string& out, std::u16string_view code);
 
 // "/", the words' IPA joined by single spaces, "/": the sentence's
 // transcription.

@@ -5,6 +5,7 @@
 #include "AboutBox.h"
 #include "DesktopIdentity.h"
 #include "MainWindow.h"
+#include "NotFoundForm.h"
 #include "TableData.h"
 #include "TranscriptionDocument.h"
 #include "Translations.h"
@@ -69,6 +70,38 @@ template <typename A, typename H> void handleModal(const A& action, const H& han
     action();
 }
 
+// Opens the rich-text view's context menu at `cursor`, as the keyboard's menu
+// key or a right click there would, and hands the menu to `handle`; the
+// menu is closed afterwards.
+template <typename H>
+void contextMenuAt(QTextEdit* view, const QTextCursor& cursor, QContextMenuEvent::Reason reason,
+                   const H& handle)
+{
+    view->setTextCursor(cursor);
+    const QPoint at = view->cursorRect(cursor).center();
+    QContextMenuEvent event(reason, at, view->viewport()->mapToGlobal(at));
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            poll.stop();
+            handle(menu);
+            menu->close();
+        }
+    });
+    poll.start(10);
+    QApplication::sendEvent(view->viewport(), &event);
+}
+
+// The cursor on the first `text` of the view, or selecting it.
+QTextCursor find(const QTextEdit* view, const QString& text, bool select)
+{
+    QTextCursor found = view->document()->find(text);
+    if (!select) {
+        found.setPosition(found.selectionStart() + 2);
+    }
+    return found;
+}
+
 // The text and informative text of the message box that `action` opens.
 template <typename Action> QStringList messageFrom(const Action& action)
 {
@@ -123,6 +156,8 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase()
     {
+        // The personal word lists are looked for here, never in the user's own.
+        qputenv("XDG_DATA_HOME", workDir.filePath("xdg").toLocal8Bit());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            workDir.filePath("settings"));
         QVERIFY(QDir::setCurrent(workDir.path()));
@@ -217,6 +252,143 @@ private slots:
         const QString translated = messageFrom([&] { window.transcribe->click(); }).value(0);
         QVERIFY2(translated.contains(u"словарь произношения «"_s + americanFile),
                  qPrintable(translated));
+    }
+
+    // The user's own words count from the next press, for their variety only;
+    // a list that cannot be used is reported and the press goes on.
+    void personalWordLists()
+    {
+        const QString british = workDir.filePath("xdg/kestrano/my-words-british.txt");
+        QVERIFY(QDir().mkpath(QFileInfo(british).path()));
+        Window window;
+        window.british->setChecked(true);
+        window.includeText->setChecked(false);
+        window.input->setPlainText("Tomato Okafor");
+        const auto press = [&] { return messageFrom([&] { window.transcribe->click(); }); };
+        const auto write = [&](const QByteArray& bytes) {
+            QFile file(british);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+        };
+        // Each row: the list's text, the view's text after a press, the
+        // warning's start.
+        const std::tuple<QByteArray, QString, QString> lists[] = {
+            {"1\tOkafor\tqu'kRfL\n2\ttomato\ttq'mRtqu\n",
+             u"/t\u0259\u02C8m\u0251\u02D0t\u0259\u028A \u0259\u028A\u02C8k\u0251\u02D0f\u0254\u02D0/"_s,
+             {}},
+            {"", u"/t\u0259m\u02C8\u0251\u02D0t\u0259\u028A (Okafor)/"_s, {}},
+            {"Okafor qu'kRfL\n", u"/t\u0259m\u02C8\u0251\u02D0t\u0259\u028A (Okafor)/"_s,
+             u"Your word list \""_s + british + u"\" holds no entry"_s},
+        };
+        for (const auto& [text, output, warning] : lists) {
+            write(text);
+            const QStringList message = press();
+            QCOMPARE(message.isEmpty(), warning.isEmpty());
+            QCOMPARE(message.value(0).left(warning.size()), warning);
+            QVERIFY(warning.isEmpty() || message.value(1).contains(u"1\tOkafor\tqu'kRfL"_s));
+            QCOMPARE(window.view->toPlainText(), output);
+        }
+        QVERIFY(QFile::remove(british) && QDir().mkdir(british));
+        QVERIFY(press().value(0).endsWith(u"could not be read: Is a directory."_s));
+        QCOMPARE(window.view->toPlainText(), std::get<1>(lists[1]));
+        window.american->setChecked(true); // the British list is not read
+        QCOMPARE(press(), QStringList());
+        QVERIFY(QDir().rmdir(british));
+    }
+
+    // On a word in its not-found form, and only there, the view's context
+    // menu offers a guess, which replaces the form in one undo step: in the
+    // chosen variety and, when that option is on, in Cyrillic, also where the
+    // form itself is Cyrillic.
+    void guessFromTheContextMenu()
+    {
+        Window window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.british->setChecked(true);
+        window.includeText->setChecked(false);
+        window.input->setPlainText("Tomato Okafor. 21b");
+        window.transcribe->click();
+        const QString shown = window.view->toPlainText();
+        QCOMPARE(shown, u"/t\u0259m\u02C8\u0251\u02D0t\u0259\u028A (Okafor)/\n/(21) (b)/"_s);
+
+        // Each row: what the menu is opened on, whether it is selected, how
+        // the menu is opened, and whether the entry is offered.
+        const std::tuple<QString, bool, QContextMenuEvent::Reason, bool> places[] = {
+            {u"(Okafor)"_s, false, QContextMenuEvent::Mouse, true},
+            {u"Okafor"_s, true, QContextMenuEvent::Keyboard, true},
+            {u"t\u0259m"_s, false, QContextMenuEvent::Mouse, false},
+            {u"(21)"_s, false, QContextMenuEvent::Keyboard, false},
+        };
+        for (const auto& [text, selected, reason, offered] : places) {
+            QList<QAction*> actions;
+            QAction* guess = nullptr;
+            contextMenuAt(window.view, find(window.view, text, selected), reason, [&](QMenu* menu) {
+                actions = menu->actions();
+                guess = menu->findChild<QAction*>(u"actionGuessPronunciation"_s);
+            });
+            QCOMPARE(guess != nullptr, offered);
+            // Qt's own entries stay, after the guess and a separator.
+            QVERIFY(actions.size() > (offered ? 5 : 3));
+            QCOMPARE(actions.value(0) == guess, offered);
+        }
+
+        const auto guessAt = [&](const QString& form) {
+            contextMenuAt(window.view, find(window.view, form, false), QContextMenuEvent::Mouse,
+                          [&](QMenu* menu) {
+                              auto* guess =
+                                  menu->findChild<QAction*>(u"actionGuessPronunciation"_s);
+                              QVERIFY(guess);
+                              QCOMPARE(guess->text(), u"Guess the pronunciation"_s);
+                              guess->trigger();
+                          });
+        };
+        guessAt(u"(Okafor)"_s);
+        QCOMPARE(window.view->toPlainText(),
+                 QString(shown).replace(u"(Okafor)"_s, u"(\u02C8\u0252k\u00E6f\u0259)"_s));
+        QCOMPARE(window.source->toPlainText(), window.view->toHtml());
+        window.view->undo();
+        QCOMPARE(window.view->toPlainText(), shown);
+
+        window.american->setChecked(true);
+        window.transliterate->setChecked(true);
+        guessAt(u"(Okafor)"_s);
+        QCOMPARE(window.view->toPlainText(),
+                 QString(shown).replace(u"(Okafor)"_s,
+                                        u"(\u02C8\u0430:\u043A\u042D\u0444\u044D\u0440)"_s));
+
+        // A Cyrillic form is told by the input's word that gives it.
+        window.british->setChecked(true);
+        window.transcribe->click();
+        QVERIFY(window.view->toPlainText().contains(u"(\u043A\u0430\u0444\u043E\u0440)"_s));
+        guessAt(u"(\u043A\u0430\u0444\u043E\u0440)"_s);
+        QVERIFY(window.view->toPlainText().contains(u"(\u02C8\u043E\u043A\u042D\u0444\u044D)"_s));
+
+        // A word that espeak-ng says with sounds PhonemeCode lacks stays, and
+        // the user is told.
+        window.view->setPlainText(u"/(Aaaa)/"_s);
+        const QStringList message = messageFrom([&] { guessAt(u"(Aaaa)"_s); });
+        QCOMPARE(message.value(0), u"No pronunciation could be guessed for \"Aaaa\"."_s);
+        QCOMPARE(window.view->toPlainText(), u"/(Aaaa)/"_s);
+    }
+
+    void notFoundForms()
+    {
+        for (TableRow row : readTable("not-found-forms.tsv")) {
+            row.resize(2);
+            QString text = QString::fromStdString(row[0]);
+            const qsizetype caret = text.indexOf(u'|');
+            const qsizetype open = text.indexOf(u'{');
+            text.remove(u'|').remove(u'{').remove(u'}');
+            QTextDocument document(text);
+            QTextCursor cursor(&document);
+            cursor.setPosition(caret >= 0 ? caret : open);
+            if (caret < 0) {
+                cursor.setPosition(QString::fromStdString(row[0]).indexOf(u'}') - 1,
+                                   QTextCursor::KeepAnchor);
+            }
+            QCOMPARE(notFoundFormAt(cursor).selectedText(), QString::fromStdString(row[1]));
+        }
     }
 
     void symbolKeyboard()

@@ -35,7 +35,8 @@ TEST(TranscribeWords, ReadWordsSayWhatTheyWereReadFrom)
 {
     static const HomographTable homographs =
         loadHomographTable(KESTRANO_TEST_DATA_DIR "/engine-homographs.txt");
-    const char* const sources[] = {"dictionary", "derived", "not found", "read", "context"};
+    const char* const sources[] = {"dictionary", "derived", "not found",
+                                   "guessed",    "read",    "context"};
     for (const TableRow& row : readTable("reading-words.tsv")) {
         const Variety variety = row[0] == "british" ? Variety::British : Variety::American;
         const TranscriptionEngine engine =

@@ -173,12 +173,18 @@ void MainWindow::on_btnPhonetize_clicked()
     }
     addPersonalWordList(ui->rdbBritish->isChecked());
 
+    // Read beside the dictionaries at every press, like them; without it
+    // every homograph keeps the dictionary's reading.
+    const kestrano::HomographTable homographs =
+        kestrano::loadHomographTable(kestrano::homographPath);
+    const kestrano::TranscriptionEngine engine(kestrano::pronunciationDictionary(),
+                                               {selectedVariety(), &homographs});
     TranscriptionOptions options;
     options.includeOriginalText = ui->chkIncludeText->isChecked();
     options.transliterate = ui->chkTransliterate->isChecked();
     QString document;
     try {
-        document = composeTranscriptionDocument(ui->plainTextEdit->toPlainText(), options);
+        document = composeTranscriptionDocument(ui->plainTextEdit->toPlainText(), options, engine);
     } catch (const std::bad_alloc&) {
         // The previous output stays; the input was never touched.
         reportTextTooLarge();
@@ -191,6 +197,11 @@ void MainWindow::on_btnPhonetize_clicked()
         return;
     }
     showTranscription(document);
+}
+
+kestrano::Variety MainWindow::selectedVariety() const
+{
+    return ui->rdbAmerican->isChecked() ? kestrano::Variety::American : kestrano::Variety::British;
 }
 
 void MainWindow::showTranscription(const QString& document)
@@ -259,7 +270,10 @@ QString MainWindow::wordOfNotFoundForm(const QString& form) const
     // In Cyrillic the form has lost its word; the input's words that the
     // dictionary lacks tell it, when exactly one of them gives this form.
     QString word;
-    const kestrano::TranscriptionEngine engine;
+    // Read as the press reads it, so that the parts of a joined word are
+    // found; no homograph's reading makes or hides a not-found form.
+    const kestrano::TranscriptionEngine engine(kestrano::pronunciationDictionary(),
+                                               {selectedVariety(), nullptr});
     for (const QString& piece : transcriptionPieces(ui->plainTextEdit->toPlainText())) {
         for (const kestrano::WordTranscription& entry :
              engine.transcribeWords(piece.toStdU16String())) {

@@ -6,6 +6,8 @@
 
 #include "AboutBox.h"
 
+#include "Variety.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -73,6 +75,8 @@ private:
     QString bracketedGuess(const QString& word);
     void reportTextTooLarge();
     void showTranscription(const QString& document);
+    // How the text is read: by the radio buttons, as the dictionary is chosen.
+    kestrano::Variety selectedVariety() const;
     void rememberSelection(const QTextCursor& cursor);
     // Applies `change` to the selection, or to the word under the caret, and
     // to what is typed next.

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -108,19 +109,29 @@ void BM_LoadDictionaryAlternating(benchmark::State& state)
     }
 }
 
-void BM_TranscribeSentence(benchmark::State& state, const char* fileName)
+// The prose, sentence by sentence, as the window reads it (with the reading
+// step and the homograph table) or word by word as typed (--literal).
+void BM_TranscribeSentence(benchmark::State& state, const char* fileName, bool reading)
 {
     if (!kestrano::loadDictionary(dataPath(fileName))) {
         state.SkipWithError("dictionary file missing");
         return;
     }
+    const kestrano::HomographTable homographs =
+        kestrano::loadHomographTable(dataPath("homographs.txt"));
+    const kestrano::Variety variety = std::string_view(fileName) == britishFile
+                                          ? kestrano::Variety::British
+                                          : kestrano::Variety::American;
     std::vector<std::u16string> sentences;
     int words = 0;
     for (const QString& piece : transcriptionPieces(sampleText(50000))) {
         sentences.push_back(piece.toStdU16String());
         words += static_cast<int>(piece.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
     }
-    const kestrano::TranscriptionEngine engine;
+    const kestrano::TranscriptionEngine engine =
+        reading ? kestrano::TranscriptionEngine(kestrano::pronunciationDictionary(),
+                                                {variety, &homographs})
+                : kestrano::TranscriptionEngine();
     for (auto _ : state) {
         for (const std::u16string& sentence : sentences) {
             benchmark::DoNotOptimize(engine.transcribeSentence(sentence));
@@ -131,7 +142,8 @@ void BM_TranscribeSentence(benchmark::State& state, const char* fileName)
                            benchmark::Counter::kIsRate);
 }
 
-// One press without the window: load the file again, then compose.
+// One press without the window: load the file and the homograph table
+// again, then compose, reading the text as the window does.
 void BM_ComposeDocument(benchmark::State& state, const char* fileName)
 {
     const QString text = sampleTextOfWords(static_cast<int>(state.range(0)) * wordsPerPage);
@@ -140,7 +152,11 @@ void BM_ComposeDocument(benchmark::State& state, const char* fileName)
             state.SkipWithError("dictionary file missing");
             return;
         }
-        benchmark::DoNotOptimize(composeTranscriptionDocument(text, {true, false}));
+        const kestrano::HomographTable homographs =
+            kestrano::loadHomographTable(dataPath("homographs.txt"));
+        const kestrano::TranscriptionEngine engine(kestrano::pronunciationDictionary(),
+                                                   {kestrano::Variety::British, &homographs});
+        benchmark::DoNotOptimize(composeTranscriptionDocument(text, {true, false}, engine));
     }
     state.SetLabel(std::to_string(state.range(0)) + " pages");
 }
@@ -221,8 +237,11 @@ BENCHMARK_CAPTURE(BM_ReadAndWidenFloor, american, americanFile)->Unit(benchmark:
 BENCHMARK_CAPTURE(BM_LoadDictionary, american, americanFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadDictionaryAlternating)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DictionaryResidentMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_TranscribeSentence, british, britishFile)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_TranscribeSentence, american, americanFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TranscribeSentence, british, britishFile, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TranscribeSentence, american, americanFile, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TranscribeSentence, british_literal, britishFile, false)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ComposeDocument, british, britishFile)
     ->Arg(1)
     ->Arg(200)

@@ -43,6 +43,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         } else if (argument == "--american") {
             varietyPath = kestrano::americanDictionaryPath;
             line.british = false;
+        } else if (argument == "--literal") {
+            line.literal = true;
         } else if (argument == "--guess") {
             line.guess = true;
         } else if (argument == "--no-original") {
@@ -113,7 +115,9 @@ std::string usageText()
            "                           data/american_transcription-abridged.txt\n"
            "      --british            British pronunciation:\n"
            "                           data/lexora_eng_transcription.txt\n"
-           "      --dictionary FILE    read the pronunciations from FILE instead\n"
+           "      --dictionary FILE    read the pronunciations from FILE instead;\n"
+           "                           --british or --american still says how numbers\n"
+           "                           are read\n"
            "      --add-words FILE     read more words from FILE, in the same format,\n"
            "                           after the dictionary: they add to it and override\n"
            "                           it; may be given more than once, a later file\n"
@@ -122,6 +126,9 @@ std::string usageText()
            "                           spelling (espeak-ng's rules, in the variety's\n"
            "                           voice) and show the guess's IPA in the brackets\n"
            "                           instead of the word\n"
+           "      --literal            transcribe word by word as typed: no reading of\n"
+           "                           numbers, symbols and joined words, no homographs\n"
+           "                           chosen from their context\n"
            "      --no-original        leave each sentence's original text out\n"
            "      --cyrillic           write the transcriptions in Cyrillic letters\n"
            "  -t, --text               plain text: each sentence on one line, its\n"
@@ -129,7 +136,9 @@ std::string usageText()
            "  -j, --json               JSON: the dictionary used and every sentence with\n"
            "                           its transcription and words (each word's code,\n"
            "                           IPA and whether it came from the dictionary, from\n"
-           "                           a stem and suffix, was guessed or not found)\n"
+           "                           a stem and suffix, from the reading of a number\n"
+           "                           or symbol, from its context, was guessed or not\n"
+           "                           found)\n"
            "  -w, --words              word list: each input line is an entry; writes the\n"
            "                           entry, a TAB and its transcription, one line each\n"
            "  -h, --help               show this help\n"
@@ -142,11 +151,12 @@ std::string usageText()
            "\n"
            "The variety's file is read from data/ in the working directory when it is\n"
            "there, and otherwise from the installed dictionaries (for the Debian package\n"
-           "/usr/share/kestrano/data/). --dictionary FILE is read as given, relative to\n"
-           "the working directory. A dictionary or word list is a text file with one\n"
-           "entry a line: number<TAB>word<TAB>code, the code in PhonemeCode letters\n"
-           "(see kestrano(1)). The window's personal word lists are not read here;\n"
-           "name them with --add-words.\n"
+           "/usr/share/kestrano/data/), with the homograph table homographs.txt beside it\n"
+           "when there is one. --dictionary FILE is read as given, relative to the\n"
+           "working directory, without a homograph table. A dictionary or word list is a\n"
+           "text file with one entry a line: number<TAB>word<TAB>code, the code in\n"
+           "PhonemeCode letters (see kestrano(1)). The window's personal word lists are\n"
+           "not read here; name them with --add-words.\n"
            "\n"
            "Exit status:\n"
            "  0  success\n"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DictionaryPaths.h"
+#include "Variety.h"
 
 struct CommandLine
 {
@@ -25,6 +26,7 @@ struct CommandLine
     bool british = false;
     bool guess = false;
     std::vector<std::string> wordLists; // --add-words, in order
+    bool literal = false;               // no reading step, no context rules
     bool showHelp = false;
     bool showVersion = false;
     std::vector<std::string> inputs; // "-" is standard input

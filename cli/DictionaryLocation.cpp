@@ -84,3 +84,15 @@ ChosenDictionary loadChosenDictionary(const CommandLine& line, const QString& in
     }
     return {path, addWordLists(line.wordLists)};
 }
+
+kestrano::HomographTable loadHomographTableFor(const CommandLine& line,
+                                               const ChosenDictionary& dictionary)
+{
+    if (line.literal || line.dictionaryNamed()) {
+        return {};
+    }
+    const QString folder = QFileInfo(QFile::decodeName(dictionary.path.c_str())).path();
+    const QString table =
+        QDir(folder).filePath(QFileInfo(QString::fromLatin1(kestrano::homographPath)).fileName());
+    return kestrano::loadHomographTable(QFile::encodeName(table).toStdString());
+}

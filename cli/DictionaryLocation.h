@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "HomographTable.h"
 
 #include <QString>
 
@@ -27,3 +28,8 @@ struct ChosenDictionary
     std::string error; // the message for standard error; empty once loaded
 };
 ChosenDictionary loadChosenDictionary(const CommandLine& line, const QString& installedDataParent);
+
+// The homograph table beside the variety's dictionary, or an empty table:
+// for a file named with --dictionary, for --literal, and where there is none.
+kestrano::HomographTable loadHomographTableFor(const CommandLine& line,
+                                               const ChosenDictionary& dictionary);

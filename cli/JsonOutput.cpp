@@ -28,6 +28,10 @@ QString sourceName(kestrano::WordSource source)
         return QStringLiteral("\"derived\"");
     case kestrano::WordSource::Guessed:
         return QStringLiteral("\"guessed\"");
+    case kestrano::WordSource::Read:
+        return QStringLiteral("\"read\"");
+    case kestrano::WordSource::Context:
+        return QStringLiteral("\"context\"");
     case kestrano::WordSource::NotFound:
         break;
     }
@@ -46,6 +50,12 @@ QString wordObject(const kestrano::WordTranscription& word, bool transliterate)
     if (word.source == kestrano::WordSource::Derived) {
         object +=
             ", \"stem\": " + jsonString(word.stem) + ", \"suffix\": " + jsonString(word.suffix);
+    }
+    if (!word.from.empty()) {
+        object += ", \"from\": " + jsonString(word.from);
+    }
+    if (word.source == kestrano::WordSource::Context) {
+        object += ", \"reading\": " + jsonString(word.reading);
     }
     return object + u'}';
 }

@@ -108,8 +108,14 @@ int main(int argc, char* argv[])
     if (line.guess) {
         guesser.emplace(line.british ? kestrano::EspeakVoice::EnGb : kestrano::EspeakVoice::EnUs);
     }
-    const kestrano::TranscriptionEngine engine(kestrano::pronunciationDictionary(),
-                                               guesser ? &*guesser : nullptr);
+    const kestrano::PronunciationGuesser* guessing = guesser ? &*guesser : nullptr;
+    const kestrano::HomographTable homographs = loadHomographTableFor(line, dictionary);
+    const kestrano::Variety variety =
+        line.british ? kestrano::Variety::British : kestrano::Variety::American;
+    const kestrano::TranscriptionEngine engine =
+        line.literal ? kestrano::TranscriptionEngine(kestrano::pronunciationDictionary(), guessing)
+                     : kestrano::TranscriptionEngine(kestrano::pronunciationDictionary(),
+                                                     {variety, &homographs}, guessing);
     const QString output =
         line.json
             ? composeJson(inputText, dictionary.path, line.variety, line.transliterate, engine)

@@ -45,6 +45,7 @@ foreach(path
         bin/kestrano bin/kestrano-cli
         share/kestrano/data/lexora_eng_transcription.txt
         share/kestrano/data/american_transcription-abridged.txt
+        share/kestrano/data/homographs.txt
         share/applications/kestrano.desktop
         share/icons/hicolor/scalable/apps/kestrano.svg
         share/icons/hicolor/64x64/apps/kestrano.png
@@ -84,6 +85,14 @@ foreach(variety british:lexora_eng_transcription american:american_transcription
 endforeach()
 if(british STREQUAL american)
     message(FATAL_ERROR "British and American transcriptions are the same:\n${british}")
+endif()
+# The homograph table beside the packaged dictionaries is read with them.
+file(WRITE "${WORK_DIR}/homograph.txt" "She'd read it.\n")
+execute_process(COMMAND "${WORK_DIR}/root/usr/bin/kestrano-cli" --british --text --no-original
+    WORKING_DIRECTORY "${WORK_DIR}/empty" INPUT_FILE "${WORK_DIR}/homograph.txt"
+    OUTPUT_VARIABLE read COMMAND_ERROR_IS_FATAL ANY)
+if(NOT read MATCHES " red ")
+    message(FATAL_ERROR "the unpacked kestrano-cli did not read the homograph table: ${read}")
 endif()
 # A name that neither dictionary holds is guessed with the system's espeak-ng.
 file(WRITE "${WORK_DIR}/name.txt" "Okafor\n")

@@ -77,24 +77,45 @@ TEST_P(DictionaryFiles, WordsStemsAndSentencesComeOutAsWrittenDown)
     }
 }
 
-// Each text of the table as typed (numbers, compounds, abbreviations too)
-// through the whole sentence path: it comes out as written down, or its
-// note says why the dictionary differs. A note on a row that agrees is
-// stale and fails as well.
-TEST_P(DictionaryFiles, FrequentWordsComeOutAsWrittenDownOrTheirNoteSaysWhy)
+namespace {
+
+// Each text of a table (text, British, American, British note, American
+// note) through the whole sentence path: it comes out as written down, or its
+// note says why. A note on a row that agrees is stale and fails as well.
+void expectAsWrittenDown(const kestrano::TranscriptionEngine& engine, const std::string& table,
+                         int variety, int leastRows)
 {
-    const kestrano::TranscriptionEngine engine(shipped(GetParam()));
     int count = 0, agreeing = 0;
-    // Text, British, American, British note, American note.
-    for (TableRow row : readTable("../pronunciations.tsv")) {
+    for (TableRow row : readTable(table)) {
         row.resize(5);
         const std::string got = u8(engine.transcribeSentence(u16(row[0])));
-        const bool agrees = got == "/" + row[1 + GetParam()] + "/";
-        EXPECT_NE(agrees, !row[3 + GetParam()].empty())
+        const bool agrees = got == "/" + row[1 + variety] + "/";
+        EXPECT_NE(agrees, !row[3 + variety].empty())
             << row[0] << " gives " << got << (agrees ? ", yet its note says otherwise" : "");
         ++count;
         agreeing += agrees;
     }
-    EXPECT_GE(count, 400);
-    std::cout << agreeing << " of " << count << " words as written down\n";
+    EXPECT_GE(count, leastRows);
+    std::cout << agreeing << " of " << count << " rows of " << table << " as written down\n";
+}
+
+} // namespace
+
+// The words as typed: numbers, compounds, abbreviations too.
+TEST_P(DictionaryFiles, FrequentWordsComeOutAsWrittenDownOrTheirNoteSaysWhy)
+{
+    expectAsWrittenDown(kestrano::TranscriptionEngine(shipped(GetParam())), "../pronunciations.tsv",
+                        GetParam(), 400);
+}
+
+// Running text read before it is looked up, with the shipped homograph table.
+TEST_P(DictionaryFiles, RunningTextIsReadAsWrittenDownOrItsNoteSaysWhy)
+{
+    const kestrano::HomographTable homographs =
+        kestrano::loadHomographTable(KESTRANO_DATA_DIR "/homographs.txt");
+    ASSERT_GT(homographs.size(), 40u);
+    const kestrano::Variety variety =
+        GetParam() == 0 ? kestrano::Variety::British : kestrano::Variety::American;
+    expectAsWrittenDown(kestrano::TranscriptionEngine(shipped(GetParam()), {variety, &homographs}),
+                        "reading.tsv", GetParam(), 150);
 }

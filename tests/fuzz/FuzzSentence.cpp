@@ -5,12 +5,57 @@
 #include "EspeakGuesser.h"
 #include "FuzzSupport.h"
 #include "PhonemeCode.h"
+#include "SentenceReading.h"
 #include "StringFunctions.h"
 #include "TranscriptionEngine.h"
 
 #include <algorithm>
 
 using namespace kestrano;
+
+namespace {
+
+bool isWordUnit(char16_t unit)
+{
+    return std::u16string_view(u"'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")
+               .find(unit) != std::u16string_view::npos;
+}
+
+// The reading step on any text: its words are words the lookup can take,
+// each says where it came from, and they are the sentence's transcription.
+void checkReading(const TranscriptionEngine& literal, const std::u16string& sentence,
+                  Variety variety)
+{
+    static const HomographTable homographs =
+        loadHomographTable(KESTRANO_TEST_DATA_DIR "/engine-homographs.txt");
+    const TranscriptionEngine engine(engineDictionary(), {variety, &homographs});
+    const std::vector<WordTranscription> entries = engine.transcribeWords(sentence);
+    FUZZ_CHECK(!entries.empty() &&
+               joinTranscription(entries) == engine.transcribeSentence(sentence));
+    const bool read = SentenceReader::needsReading(sentence);
+    const std::vector<WordTranscription> typed = literal.transcribeWords(sentence);
+    FUZZ_CHECK(read || entries.size() == typed.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const WordTranscription& entry = entries[i];
+        FUZZ_CHECK(std::all_of(entry.word.begin(), entry.word.end(), isWordUnit));
+        FUZZ_CHECK(!entry.word.empty() || entries.size() == 1);
+        // What a word was read from is text of the sentence, and only the
+        // reading step reads.
+        FUZZ_CHECK(entry.from.empty() || (read && sentence.find(entry.from) != sentence.npos));
+        FUZZ_CHECK(entry.source != WordSource::Read || !entry.from.empty());
+        FUZZ_CHECK(read || entry.word == typed[i].word);
+        if (entry.source == WordSource::Context) {
+            const std::vector<HomographReading>* readings = homographs.find(entry.word);
+            FUZZ_CHECK(readings != nullptr &&
+                       std::any_of(readings->begin(), readings->end(), [&](const auto& reading) {
+                           return reading.name == entry.reading &&
+                                  reading.code(variety) == entry.code;
+                       }));
+        }
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -73,5 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(entry.ipa == u'(' + codesToIpa(entry.code) + u')');
     }
     FUZZ_CHECK(joinTranscription(guessed) == guessing.transcribeSentence(sentence));
+
+    checkReading(engine, sentence, size % 2 == 0 ? Variety::British : Variety::American);
     return 0;
 }

@@ -4,8 +4,11 @@
 
 #include "MainWindow.h"
 
+#include "CyrillicTransliteration.h"
 #include "DictionaryPaths.h"
+#include "EspeakGuesser.h"
 #include "MemoryEstimate.h"
+#include "PersonalWordList.h"
 #include "ProductIdentity.h"
 #include "TranscriptionDocument.h"
 #include "ui_mainwindow.h"
@@ -16,11 +19,13 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSettings>
@@ -63,6 +68,9 @@ MainWindow::MainWindow(QWidget* parent)
     restoreOptions();
 
     connectSymbolKeyboard();
+    ui->textEdit->setPronunciationGuessing(
+        [this](const QString& form) { return wordOfNotFoundForm(form); },
+        [this](const QString& word) { return bracketedGuess(word); });
 
     britishDictionaryPath = QString::fromLatin1(kestrano::britishDictionaryPath);
     americanDictionaryPath = QString::fromLatin1(kestrano::americanDictionaryPath);
@@ -163,13 +171,20 @@ void MainWindow::on_btnPhonetize_clicked()
         reportUnreadableDictionary(dictionaryPath, QString::fromLocal8Bit(loaded.reason));
         return;
     }
+    addPersonalWordList(ui->rdbBritish->isChecked());
 
+    // Read beside the dictionaries at every press, like them; without it
+    // every homograph keeps the dictionary's reading.
+    const kestrano::HomographTable homographs =
+        kestrano::loadHomographTable(kestrano::homographPath);
+    const kestrano::TranscriptionEngine engine(kestrano::pronunciationDictionary(),
+                                               {selectedVariety(), &homographs});
     TranscriptionOptions options;
     options.includeOriginalText = ui->chkIncludeText->isChecked();
     options.transliterate = ui->chkTransliterate->isChecked();
     QString document;
     try {
-        document = composeTranscriptionDocument(ui->plainTextEdit->toPlainText(), options);
+        document = composeTranscriptionDocument(ui->plainTextEdit->toPlainText(), options, engine);
     } catch (const std::bad_alloc&) {
         // The previous output stays; the input was never touched.
         reportTextTooLarge();
@@ -182,6 +197,11 @@ void MainWindow::on_btnPhonetize_clicked()
         return;
     }
     showTranscription(document);
+}
+
+kestrano::Variety MainWindow::selectedVariety() const
+{
+    return ui->rdbAmerican->isChecked() ? kestrano::Variety::American : kestrano::Variety::British;
 }
 
 void MainWindow::showTranscription(const QString& document)
@@ -211,6 +231,85 @@ void MainWindow::reportUnreadableDictionary(const QString& path, const QString& 
                                   "was started from:\n%1")
                                    .arg(QDir::toNativeSeparators(QDir::currentPath())));
     message.exec();
+}
+
+void MainWindow::addPersonalWordList(bool british)
+{
+    const QString path = kestrano::personalWordListPath(british);
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        return; // most users keep no list of their own
+    }
+    const kestrano::DictionaryLoadResult added =
+        kestrano::addWordList(QFile::encodeName(path).toStdString());
+    QString problem;
+    if (!added) {
+        problem = tr("Your word list \"%1\" could not be read: %2.")
+                      .arg(path, QString::fromLocal8Bit(added.reason));
+    } else if (added.entries == 0 && file.size() > 0) {
+        problem = tr("Your word list \"%1\" holds no entry that Kestrano can read.").arg(path);
+    }
+    if (problem.isEmpty()) {
+        return;
+    }
+    QMessageBox message(QMessageBox::Warning, windowTitle(), problem, QMessageBox::Ok, this);
+    message.setInformativeText(
+        tr("Each line must be a number, a TAB, the word, a TAB and its pronunciation in "
+           "PhonemeCode letters, for example:\n1\tOkafor\tqu'kRfL\n"
+           "This text is transcribed without your words."));
+    message.exec();
+}
+
+QString MainWindow::wordOfNotFoundForm(const QString& form) const
+{
+    const QString inner = form.mid(1, form.size() - 2);
+    static const QRegularExpression latinWord(QStringLiteral("^[A-Za-z']*[A-Za-z][A-Za-z']*$"));
+    if (latinWord.match(inner).hasMatch()) {
+        return inner.size() <= qsizetype(kestrano::EspeakGuesser::longestWord) ? inner : QString();
+    }
+    // In Cyrillic the form has lost its word; the input's words that the
+    // dictionary lacks tell it, when exactly one of them gives this form.
+    QString word;
+    // Read as the press reads it, so that the parts of a joined word are
+    // found; no homograph's reading makes or hides a not-found form.
+    const kestrano::TranscriptionEngine engine(kestrano::pronunciationDictionary(),
+                                               {selectedVariety(), nullptr});
+    for (const QString& piece : transcriptionPieces(ui->plainTextEdit->toPlainText())) {
+        for (const kestrano::WordTranscription& entry :
+             engine.transcribeWords(piece.toStdU16String())) {
+            if (entry.source != kestrano::WordSource::NotFound ||
+                kestrano::transliterateToCyrillic(entry.code) != form.toStdU16String()) {
+                continue;
+            }
+            const QString found = QString::fromStdU16String(entry.code).mid(1).chopped(1);
+            if (!word.isEmpty() && found.compare(word, Qt::CaseInsensitive) != 0) {
+                return {};
+            }
+            word = found;
+        }
+    }
+    return latinWord.match(word).hasMatch() ? word : QString();
+}
+
+QString MainWindow::bracketedGuess(const QString& word)
+{
+    const kestrano::EspeakGuesser guesser(
+        ui->rdbBritish->isChecked() ? kestrano::EspeakVoice::EnGb : kestrano::EspeakVoice::EnUs);
+    const std::u16string code = guesser.guess(word.toStdU16String());
+    if (code.empty()) {
+        const QString reason = QString::fromStdString(guesser.unavailableReason());
+        QMessageBox::warning(this, windowTitle(),
+                             reason.isEmpty()
+                                 ? tr("No pronunciation could be guessed for \"%1\".").arg(word)
+                                 : tr("Pronunciations cannot be guessed: %1.").arg(reason));
+        return {};
+    }
+    std::u16string guess;
+    kestrano::appendGuessedIpa(guess, code);
+    if (ui->chkTransliterate->isChecked()) {
+        guess = kestrano::transliterateToCyrillic(std::move(guess));
+    }
+    return QString::fromStdU16String(guess);
 }
 
 void MainWindow::insertPhoneticSymbol()

@@ -6,6 +6,8 @@
 
 #include "AboutBox.h"
 
+#include "Variety.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -64,8 +66,17 @@ private:
     void saveOptions();
     void connectSymbolKeyboard();
     void reportUnreadableDictionary(const QString& path, const QString& reason);
+    // Lays the user's own words for the variety over the loaded dictionary;
+    // a list that cannot be used is reported, and the press goes on without it.
+    void addPersonalWordList(bool british);
+    // For the view's "Guess the pronunciation": the word that a not-found
+    // form stands for, and the bracketed guess that replaces it.
+    QString wordOfNotFoundForm(const QString& form) const;
+    QString bracketedGuess(const QString& word);
     void reportTextTooLarge();
     void showTranscription(const QString& document);
+    // How the text is read: by the radio buttons, as the dictionary is chosen.
+    kestrano::Variety selectedVariety() const;
     void rememberSelection(const QTextCursor& cursor);
     // Applies `change` to the selection, or to the word under the caret, and
     // to what is typed next.

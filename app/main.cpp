@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "DataFolder.h"
+#include "DesktopIdentity.h"
 #include "MainWindow.h"
 #include "Translations.h"
 
@@ -12,8 +13,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    // Lets the desktop match the windows to the installed launcher and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("kestrano"));
+    kestrano::setDesktopIdentity();
     kestrano::enterInstalledDataFolder(
         kestrano::installedDataParent(QCoreApplication::applicationDirPath()));
     // Before the window exists, so that it is built in the user's language.

@@ -39,17 +39,23 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             optionsEnded = true;
         } else if (argument == "--british") {
             varietyPath = kestrano::britishDictionaryPath;
+            line.british = true;
         } else if (argument == "--american") {
             varietyPath = kestrano::americanDictionaryPath;
+            line.british = false;
+        } else if (argument == "--literal") {
+            line.literal = true;
+        } else if (argument == "--guess") {
+            line.guess = true;
         } else if (argument == "--no-original") {
             line.includeOriginalText = false;
         } else if (argument == "--cyrillic") {
             line.transliterate = true;
-        } else if (argument == "--text") {
+        } else if (argument == "--text" || argument == "-t") {
             line.plainText = true;
-        } else if (argument == "--json") {
+        } else if (argument == "--json" || argument == "-j") {
             line.json = true;
-        } else if (argument == "--words") {
+        } else if (argument == "--words" || argument == "-w") {
             line.wordList = true;
         } else if (argument == "--help" || argument == "-h") {
             line.showHelp = true;
@@ -63,6 +69,22 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             explicitDictionary = arguments[++i];
         } else if (argument.starts_with("--dictionary=")) {
             explicitDictionary = argument.substr(std::string("--dictionary=").size());
+            if (explicitDictionary->empty()) {
+                line.error = "--dictionary needs a file";
+                return line;
+            }
+        } else if (argument == "--add-words") {
+            if (i + 1 == arguments.size()) {
+                line.error = "--add-words needs a file";
+                return line;
+            }
+            line.wordLists.push_back(arguments[++i]);
+        } else if (argument.starts_with("--add-words=")) {
+            line.wordLists.push_back(argument.substr(std::string("--add-words=").size()));
+            if (line.wordLists.back().empty()) {
+                line.error = "--add-words needs a file";
+                return line;
+            }
         } else {
             line.error = "unknown option '" + argument + "'";
             return line;
@@ -79,6 +101,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
     return line;
 }
 
+// Every option whose long name is shorter than seven characters has a
+// one-letter form as well: help2man's page sets so short a tag on the line of
+// its description, and every other option above it.
 std::string usageText()
 {
     return "Usage: kestrano-cli [OPTION]... [FILE]...\n"
@@ -86,22 +111,38 @@ std::string usageText()
            "HTML document of the Transcribe button to standard output in UTF-8.\n"
            "\n"
            "Options:\n"
-           "  --american         American pronunciation (default):\n"
-           "                     data/american_transcription-abridged.txt\n"
-           "  --british          British pronunciation: data/lexora_eng_transcription.txt\n"
-           "  --dictionary FILE  read the pronunciations from FILE instead\n"
-           "  --no-original      leave each sentence's original text out\n"
-           "  --cyrillic         write the transcriptions in Cyrillic letters\n"
-           "  --text             plain text: each sentence on one line, its\n"
-           "                     transcription on the next, a blank line between\n"
-           "  --json             JSON: the dictionary used and every sentence with its\n"
-           "                     transcription and words (each word's code, IPA and\n"
-           "                     whether it came from the dictionary, from a stem and\n"
-           "                     suffix, or was not found)\n"
-           "  --words            word list: each input line is an entry; writes the\n"
-           "                     entry, a TAB and its transcription, one line each\n"
-           "  -h, --help         show this help\n"
-           "      --version      show the version\n"
+           "      --american           American pronunciation (default):\n"
+           "                           data/american_transcription-abridged.txt\n"
+           "      --british            British pronunciation:\n"
+           "                           data/lexora_eng_transcription.txt\n"
+           "      --dictionary FILE    read the pronunciations from FILE instead;\n"
+           "                           --british or --american still says how numbers\n"
+           "                           are read\n"
+           "      --add-words FILE     read more words from FILE, in the same format,\n"
+           "                           after the dictionary: they add to it and override\n"
+           "                           it; may be given more than once, a later file\n"
+           "                           winning\n"
+           "      --guess              guess words that no dictionary holds from their\n"
+           "                           spelling (espeak-ng's rules, in the variety's\n"
+           "                           voice) and show the guess's IPA in the brackets\n"
+           "                           instead of the word\n"
+           "      --literal            transcribe word by word as typed: no reading of\n"
+           "                           numbers, symbols and joined words, no homographs\n"
+           "                           chosen from their context\n"
+           "      --no-original        leave each sentence's original text out\n"
+           "      --cyrillic           write the transcriptions in Cyrillic letters\n"
+           "  -t, --text               plain text: each sentence on one line, its\n"
+           "                           transcription on the next, a blank line between\n"
+           "  -j, --json               JSON: the dictionary used and every sentence with\n"
+           "                           its transcription and words (each word's code,\n"
+           "                           IPA and whether it came from the dictionary, from\n"
+           "                           a stem and suffix, from the reading of a number\n"
+           "                           or symbol, from its context, was guessed or not\n"
+           "                           found)\n"
+           "  -w, --words              word list: each input line is an entry; writes the\n"
+           "                           entry, a TAB and its transcription, one line each\n"
+           "  -h, --help               show this help\n"
+           "      --version            show the version\n"
            "\n"
            "FILEs are read as UTF-8 and joined in order; with no FILE, or where FILE is -,\n"
            "standard input is read. The line feed that ends the whole input ends its last\n"
@@ -110,11 +151,16 @@ std::string usageText()
            "\n"
            "The variety's file is read from data/ in the working directory when it is\n"
            "there, and otherwise from the installed dictionaries (for the Debian package\n"
-           "/usr/share/kestrano/data/). --dictionary FILE is read as given, relative to\n"
-           "the working directory.\n"
+           "/usr/share/kestrano/data/), with the homograph table homographs.txt beside it\n"
+           "when there is one. --dictionary FILE is read as given, relative to the\n"
+           "working directory, without a homograph table. A dictionary or word list is a\n"
+           "text file with one entry a line: number<TAB>word<TAB>code, the code in\n"
+           "PhonemeCode letters (see kestrano(1)). The window's personal word lists are\n"
+           "not read here; name them with --add-words.\n"
            "\n"
            "Exit status:\n"
            "  0  success\n"
-           "  1  a file cannot be read, is not UTF-8, or no dictionary was found\n"
+           "  1  a file cannot be read, is not UTF-8, or holds no entry, no dictionary\n"
+           "     was found, or --guess cannot load espeak-ng\n"
            "  2  bad options\n";
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DictionaryPaths.h"
+#include "Variety.h"
 
 struct CommandLine
 {
@@ -20,6 +21,12 @@ struct CommandLine
     std::string variety = "american"; // "british", or empty when --dictionary names the file
     // A file named by --dictionary is read as given and never looked for.
     bool dictionaryNamed() const { return variety.empty(); }
+    // The last of --british and --american, which also says whose voice
+    // guesses when --dictionary names the file.
+    bool british = false;
+    bool guess = false;
+    std::vector<std::string> wordLists; // --add-words, in order
+    bool literal = false;               // no reading step, no context rules
     bool showHelp = false;
     bool showVersion = false;
     std::vector<std::string> inputs; // "-" is standard input

@@ -37,6 +37,28 @@ std::string notFoundMessage(const QString& dictionaryPath, const QString& instal
            looked.toStdString() + "; name a dictionary file with --dictionary FILE";
 }
 
+// A file of text in another format would otherwise leave every word
+// untranscribed, which looks like a fault of the program.
+std::string noEntryMessage(const std::string& kind, const std::string& path)
+{
+    return kind + " '" + path + "' holds no entry; each line must be number<TAB>word<TAB>code, " +
+           "such as 1<TAB>hello<TAB>hq'lqu";
+}
+
+std::string addWordLists(const std::vector<std::string>& paths)
+{
+    for (const std::string& path : paths) {
+        const kestrano::DictionaryLoadResult added = kestrano::addWordList(path);
+        if (!added) {
+            return "cannot read word list '" + path + "': " + added.reason;
+        }
+        if (added.entries == 0) {
+            return noEntryMessage("word list", path);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 ChosenDictionary loadChosenDictionary(const CommandLine& line, const QString& installedDataParent)
@@ -53,8 +75,24 @@ ChosenDictionary loadChosenDictionary(const CommandLine& line, const QString& in
             return {path, notFoundMessage(relative, installedDataParent)};
         }
     }
-    if (const kestrano::DictionaryLoadResult loaded = kestrano::loadDictionary(path); !loaded) {
+    const kestrano::DictionaryLoadResult loaded = kestrano::loadDictionary(path);
+    if (!loaded) {
         return {path, "cannot read dictionary '" + path + "': " + loaded.reason};
     }
-    return {path, {}};
+    if (loaded.entries == 0) {
+        return {path, noEntryMessage("dictionary", path)};
+    }
+    return {path, addWordLists(line.wordLists)};
+}
+
+kestrano::HomographTable loadHomographTableFor(const CommandLine& line,
+                                               const ChosenDictionary& dictionary)
+{
+    if (line.literal || line.dictionaryNamed()) {
+        return {};
+    }
+    const QString folder = QFileInfo(QFile::decodeName(dictionary.path.c_str())).path();
+    const QString table =
+        QDir(folder).filePath(QFileInfo(QString::fromLatin1(kestrano::homographPath)).fileName());
+    return kestrano::loadHomographTable(QFile::encodeName(table).toStdString());
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "HomographTable.h"
 
 #include <QString>
 
@@ -19,10 +20,16 @@ QString runningProgramFolder(const char* argv0);
 // --dictionary is read as given, relative to the working directory. A
 // variety's file is read by the window's rule: from data/ in the working
 // directory when it is there, else from the installed data/ under
-// `installedDataParent`.
+// `installedDataParent`. The word lists of --add-words follow, laid over it.
+// A file without a single entry is refused like one that cannot be read.
 struct ChosenDictionary
 {
     std::string path;  // the file that was read
     std::string error; // the message for standard error; empty once loaded
 };
 ChosenDictionary loadChosenDictionary(const CommandLine& line, const QString& installedDataParent);
+
+// The homograph table beside the variety's dictionary, or an empty table:
+// for a file named with --dictionary, for --literal, and where there is none.
+kestrano::HomographTable loadHomographTableFor(const CommandLine& line,
+                                               const ChosenDictionary& dictionary);

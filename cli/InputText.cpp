@@ -71,6 +71,30 @@ QString normalizeLineEnds(const QString& text)
 
 namespace {
 
+// A place in a text, counted from 1 as a text editor shows it: LF, CR LF and
+// a lone CR each end a line, and a column is a character, however many bytes
+// its UTF-8 takes.
+struct TextPosition
+{
+    std::size_t line = 1;
+    std::size_t column = 1;
+};
+
+TextPosition textPositionAt(std::string_view text, std::size_t offset)
+{
+    TextPosition position;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\r' || (byte == '\n' && (i == 0 || text[i - 1] != '\r'))) {
+            ++position.line;
+            position.column = 1;
+        } else if (byte != '\n' && (byte & 0xC0) != 0x80) {
+            ++position.column;
+        }
+    }
+    return position;
+}
+
 struct FileCloser
 {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -78,7 +102,46 @@ struct FileCloser
 
 std::string describe(const std::string& path)
 {
-    return path == "-" ? std::string("standard input") : "'" + path + "'";
+    return path == "-" ? std::string("standard input") : "input '" + path + "'";
+}
+
+// `word` as one word of a POSIX shell command line.
+std::string shellWord(const std::string& word)
+{
+    const bool plain =
+        !word.empty() && word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                                "abcdefghijklmnopqrstuvwxyz"
+                                                "0123456789+,-./:=@_") == std::string::npos;
+    if (plain) {
+        return word;
+    }
+    std::string quoted = "'";
+    for (const char c : word) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+// The iconv command that turns the input into UTF-8. Text that is not UTF-8
+// is nearly always in the Windows code page, unless a byte-order mark says
+// that Windows saved it as "Unicode", which is UTF-16.
+std::string conversionHint(const std::string& path, std::string_view bytes)
+{
+    const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    const std::string command =
+        std::string("iconv -f ") + (utf16 ? "UTF-16" : "WINDOWS-1252") + " -t UTF-8 ";
+    if (path == "-") {
+        return "Convert it to UTF-8 first, for example: " + command + "FILE | kestrano-cli";
+    }
+    // notes.txt becomes notes-utf8.txt, beside it.
+    const std::size_t nameStart = path.find_last_of('/') + 1;
+    std::size_t extension = path.find_last_of('.');
+    if (extension == std::string::npos || extension <= nameStart) {
+        extension = path.size();
+    }
+    const std::string converted = path.substr(0, extension) + "-utf8" + path.substr(extension);
+    return "Convert it to UTF-8 first, for example: " + command + shellWord(path) + " > " +
+           shellWord(converted);
 }
 
 } // namespace
@@ -90,7 +153,7 @@ InputText readInputText(const std::string& path)
     if (path != "-") {
         opened.reset(std::fopen(path.c_str(), "rb"));
         if (!opened) {
-            return {{}, "cannot open input " + describe(path) + ": " + std::strerror(errno)};
+            return {{}, "cannot open " + describe(path) + ": " + std::strerror(errno), {}};
         }
         file = opened.get();
     }
@@ -102,7 +165,7 @@ InputText readInputText(const std::string& path)
         bytes.append(buffer, got);
     }
     if (std::ferror(file)) {
-        return {{}, "cannot read input " + describe(path) + ": " + std::strerror(errno)};
+        return {{}, "cannot read " + describe(path) + ": " + std::strerror(errno), {}};
     }
 
     std::string_view text(bytes);
@@ -110,11 +173,13 @@ InputText readInputText(const std::string& path)
         text.remove_prefix(3);
     }
     if (const auto bad = findInvalidUtf8(text)) {
-        const std::size_t offset = *bad + (bytes.size() - text.size());
+        const TextPosition at = textPositionAt(text, *bad);
         return {{},
-                "input " + describe(path) + " is not valid UTF-8 (byte " + std::to_string(offset) +
-                    ")"};
+                describe(path) + " is not valid UTF-8 (line " + std::to_string(at.line) +
+                    ", column " + std::to_string(at.column) + ")",
+                conversionHint(path, bytes)};
     }
     return {normalizeLineEnds(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
+            {},
             {}};
 }

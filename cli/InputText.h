@@ -23,8 +23,11 @@ struct InputText
 {
     QString text;
     std::string error; // one line for standard error, empty on success
+    std::string hint;  // a line that tells how to get past the error, or empty
 };
 
 // Reads one input ("-" is standard input), drops a leading byte-order mark
-// and checks the UTF-8 before decoding, so bad bytes are reported, not guessed.
+// and checks the UTF-8 before decoding, so bad bytes are reported, not
+// guessed: at the line and column where an editor shows them, with the
+// command that converts the input.
 InputText readInputText(const std::string& path);

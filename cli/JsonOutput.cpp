@@ -26,6 +26,12 @@ QString sourceName(kestrano::WordSource source)
         return QStringLiteral("\"dictionary\"");
     case kestrano::WordSource::Derived:
         return QStringLiteral("\"derived\"");
+    case kestrano::WordSource::Guessed:
+        return QStringLiteral("\"guessed\"");
+    case kestrano::WordSource::Read:
+        return QStringLiteral("\"read\"");
+    case kestrano::WordSource::Context:
+        return QStringLiteral("\"context\"");
     case kestrano::WordSource::NotFound:
         break;
     }
@@ -44,6 +50,12 @@ QString wordObject(const kestrano::WordTranscription& word, bool transliterate)
     if (word.source == kestrano::WordSource::Derived) {
         object +=
             ", \"stem\": " + jsonString(word.stem) + ", \"suffix\": " + jsonString(word.suffix);
+    }
+    if (!word.from.empty()) {
+        object += ", \"from\": " + jsonString(word.from);
+    }
+    if (word.source == kestrano::WordSource::Context) {
+        object += ", \"reading\": " + jsonString(word.reading);
     }
     return object + u'}';
 }
@@ -80,7 +92,8 @@ QString jsonString(QStringView text)
 }
 
 QString composeJson(const QString& inputText, const std::string& dictionaryPath,
-                    const std::string& variety, bool transliterate)
+                    const std::string& variety, bool transliterate,
+                    const kestrano::TranscriptionEngine& engine)
 {
     const QString varietyValue =
         variety.empty() ? QStringLiteral("null") : jsonString(QString::fromStdString(variety));
@@ -88,7 +101,7 @@ QString composeJson(const QString& inputText, const std::string& dictionaryPath,
                    ",\n  \"variety\": " + varietyValue + ",\n  \"cyrillic\": " +
                    (transliterate ? QStringLiteral("true") : QStringLiteral("false")) +
                    ",\n  \"sentences\": [";
-    const auto sentences = transcribeSentences(inputText, transliterate);
+    const auto sentences = transcribeSentences(inputText, transliterate, engine);
     for (const TranscribedSentence& sentence : sentences) {
         json += &sentence == &sentences.front() ? u"\n" : u",\n";
         json += "    {\n      \"original\": " + jsonString(sentence.original) +

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "TranscriptionEngine.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -19,4 +21,5 @@ QString jsonString(QStringView text);
 // file was named), then every sentence's trimmed original, its transcription
 // without slashes (Cyrillic with `transliterate`) and its words.
 QString composeJson(const QString& inputText, const std::string& dictionaryPath,
-                    const std::string& variety, bool transliterate);
+                    const std::string& variety, bool transliterate,
+                    const kestrano::TranscriptionEngine& engine = kestrano::TranscriptionEngine());

@@ -22,9 +22,9 @@ QString tabSeparatedField(QString text)
     return text;
 }
 
-QString composeWordList(const QString& inputText, bool transliterate)
+QString composeWordList(const QString& inputText, bool transliterate,
+                        const kestrano::TranscriptionEngine& engine)
 {
-    const kestrano::TranscriptionEngine engine;
     QString list;
     for (QStringView line : QStringView(inputText).split(u'\n')) {
         // The entry is transcribed as it is shown, so a TAB in it separates

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "TranscriptionEngine.h"
+
 #include <QString>
 
 // `text` made safe as one field of a tab-separated line: TABs and line breaks
@@ -14,4 +16,6 @@ QString tabSeparatedField(QString text);
 // A vocabulary list: every non-blank line of `inputText` is an entry, written
 // trimmed and as a tabSeparatedField, a TAB and its transcription without
 // slashes (Cyrillic with `transliterate`), one line per entry.
-QString composeWordList(const QString& inputText, bool transliterate);
+QString
+composeWordList(const QString& inputText, bool transliterate,
+                const kestrano::TranscriptionEngine& engine = kestrano::TranscriptionEngine());

@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "DataFolder.h"
 #include "DictionaryLocation.h"
+#include "EspeakGuesser.h"
 #include "InputText.h"
 #include "JsonOutput.h"
 #include "TranscriptionDocument.h"
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,15 +22,20 @@ namespace {
 
 constexpr const char* programName = "kestrano-cli";
 
-int fail(const std::string& message)
+// The message on a line of its own, named by the program as every other
+// tool's is, and any hint after it.
+int fail(const std::string& message, const std::string& hint = {})
 {
     std::fprintf(stderr, "%s: %s\n", programName, message.c_str());
+    if (!hint.empty()) {
+        std::fprintf(stderr, "%s\n", hint.c_str());
+    }
     return 1;
 }
 
-QString composePlainText(const QString& inputText, bool includeOriginalText, bool transliterate)
+QString composePlainText(const QString& inputText, bool includeOriginalText, bool transliterate,
+                         const kestrano::TranscriptionEngine& engine)
 {
-    const kestrano::TranscriptionEngine engine;
     const QStringList pieces = transcriptionPieces(inputText);
     QString text;
     for (qsizetype i = 0; i < pieces.size(); ++i) {
@@ -45,13 +52,23 @@ QString composePlainText(const QString& inputText, bool includeOriginalText, boo
     return text;
 }
 
+// The window's document ends at "</html>"; a text file's last line ends with
+// a line feed, so that the shell prompt after it starts a line of its own.
+QString composeHtmlFile(const QString& inputText, bool includeOriginalText, bool transliterate,
+                        const kestrano::TranscriptionEngine& engine)
+{
+    return composeTranscriptionDocument(inputText, {includeOriginalText, transliterate}, engine) +
+           u'\n';
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!line.error.empty()) {
-        std::fprintf(stderr, "%s: %s\n\n%s", programName, line.error.c_str(), usageText().c_str());
+        // The whole usage would scroll the one line that matters away.
+        fail(line.error, std::string("Try '") + programName + " --help' for more information.");
         return 2;
     }
     if (line.showHelp) {
@@ -67,7 +84,7 @@ int main(int argc, char* argv[])
     for (const std::string& path : line.inputs) {
         InputText input = readInputText(path);
         if (!input.error.empty()) {
-            return fail(input.error);
+            return fail(input.error, input.hint);
         }
         if (line.wordList && !inputText.isEmpty() && !inputText.endsWith(u'\n')) {
             inputText += u'\n'; // an entry never runs on into the next file
@@ -87,12 +104,30 @@ int main(int argc, char* argv[])
         return fail(dictionary.error);
     }
 
+    std::optional<kestrano::EspeakGuesser> guesser;
+    if (line.guess) {
+        guesser.emplace(line.british ? kestrano::EspeakVoice::EnGb : kestrano::EspeakVoice::EnUs);
+    }
+    const kestrano::PronunciationGuesser* guessing = guesser ? &*guesser : nullptr;
+    const kestrano::HomographTable homographs = loadHomographTableFor(line, dictionary);
+    const kestrano::Variety variety =
+        line.british ? kestrano::Variety::British : kestrano::Variety::American;
+    const kestrano::TranscriptionEngine engine =
+        line.literal ? kestrano::TranscriptionEngine(kestrano::pronunciationDictionary(), guessing)
+                     : kestrano::TranscriptionEngine(kestrano::pronunciationDictionary(),
+                                                     {variety, &homographs}, guessing);
     const QString output =
-        line.json        ? composeJson(inputText, dictionary.path, line.variety, line.transliterate)
-        : line.wordList  ? composeWordList(inputText, line.transliterate)
-        : line.plainText ? composePlainText(inputText, line.includeOriginalText, line.transliterate)
-                         : composeTranscriptionDocument(
-                               inputText, {line.includeOriginalText, line.transliterate});
+        line.json
+            ? composeJson(inputText, dictionary.path, line.variety, line.transliterate, engine)
+        : line.wordList ? composeWordList(inputText, line.transliterate, engine)
+        : line.plainText
+            ? composePlainText(inputText, line.includeOriginalText, line.transliterate, engine)
+            : composeHtmlFile(inputText, line.includeOriginalText, line.transliterate, engine);
+    // espeak-ng is loaded at the first word that needs a guess; when it cannot
+    // be, the output would hold not-found forms that --guess promised away.
+    if (guesser && !guesser->unavailableReason().empty()) {
+        return fail("cannot guess pronunciations: " + guesser->unavailableReason());
+    }
     const QByteArray bytes = output.toUtf8();
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
             static_cast<std::size_t>(bytes.size()) ||

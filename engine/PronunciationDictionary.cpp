@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -247,14 +248,12 @@ std::u16string PronunciationDictionary::widen(std::string_view bytes)
     return units;
 }
 
-const PronunciationDictionary::Entry*
-PronunciationDictionary::lookUp(std::u16string_view word) const
+const PronunciationDictionary::Entry* PronunciationDictionary::lookUpBytes(const std::string& bytes,
+                                                                           std::uint64_t hash) const
 {
-    thread_local std::string bytes;
-    if (slots_.size() == 0 || !narrowWord(word, bytes)) {
+    if (slots_.size() == 0) {
         return nullptr;
     }
-    const std::uint64_t hash = hashBytes(bytes.data(), bytes.size());
     const std::uint64_t tag = slotTag(hash);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t slot = hash & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
@@ -268,19 +267,55 @@ PronunciationDictionary::lookUp(std::u16string_view word) const
     return nullptr;
 }
 
+const PronunciationDictionary::Entry*
+PronunciationDictionary::lookUp(std::u16string_view word,
+                                const PronunciationDictionary*& owner) const
+{
+    thread_local std::string bytes;
+    owner = this;
+    if ((slots_.size() == 0 && !overlay_) || !narrowWord(word, bytes)) {
+        return nullptr;
+    }
+    // One hash serves both tables: they hash keys alike.
+    const std::uint64_t hash = hashBytes(bytes.data(), bytes.size());
+    if (overlay_) {
+        if (const Entry* entry = overlay_->lookUpBytes(bytes, hash)) {
+            owner = overlay_.get();
+            return entry;
+        }
+    }
+    return lookUpBytes(bytes, hash);
+}
+
 std::optional<std::u16string> PronunciationDictionary::find(std::u16string_view word) const
 {
-    const Entry* entry = lookUp(word);
+    const PronunciationDictionary* owner = nullptr;
+    const Entry* entry = lookUp(word, owner);
     if (entry == nullptr) {
         return std::nullopt;
     }
-    return widen(valueOf(*entry));
+    return widen(owner->valueOf(*entry));
 }
 
 bool PronunciationDictionary::hasTranscription(std::u16string_view word) const
 {
-    const Entry* entry = lookUp(word);
+    const PronunciationDictionary* owner = nullptr;
+    const Entry* entry = lookUp(word, owner);
     return entry != nullptr && entry->valueLength > 0;
+}
+
+void PronunciationDictionary::setOverlay(std::string_view text)
+{
+    if (text.empty()) {
+        overlay_.reset();
+    } else {
+        overlay_ = std::make_unique<PronunciationDictionary>(fromFileText(text));
+    }
+}
+
+std::string_view PronunciationDictionary::overlayText() const
+{
+    return overlay_ ? overlay_->text() : std::string_view();
 }
 
 PronunciationDictionary& pronunciationDictionary()
@@ -333,29 +368,69 @@ DictionaryLoadResult failure(int error)
     return {false, std::strerror(error)};
 }
 
+std::size_t countEntryLines(std::string_view text)
+{
+    std::size_t count = 0;
+    scanEntryLines(text, [&](std::size_t, std::size_t, std::size_t) { ++count; });
+    return count;
+}
+
+// The whole file, or the reason why it cannot be had.
+std::optional<LargeBuffer<char>> readWholeFile(const std::string& path,
+                                               DictionaryLoadResult& result)
+{
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        result = failure(errno);
+        return std::nullopt;
+    }
+    LargeBuffer<char> bytes = readAll(file.get());
+    if (std::ferror(file.get())) {
+        result = failure(errno);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 } // namespace
 
 DictionaryLoadResult loadDictionary(std::string path)
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        const int error = errno;
-        pronunciationDictionary() = PronunciationDictionary();
-        return failure(error);
-    }
-
-    LargeBuffer<char> bytes = readAll(file.get());
-    if (std::ferror(file.get())) {
-        const int error = errno;
-        pronunciationDictionary() = PronunciationDictionary();
-        return failure(error);
+    DictionaryLoadResult result;
+    std::optional<LargeBuffer<char>> bytes = readWholeFile(path, result);
+    PronunciationDictionary& table = pronunciationDictionary();
+    if (!bytes) {
+        table = PronunciationDictionary();
+        return result;
     }
     // Pressing Transcribe again reads the same file again: when its bytes are
     // those the table was built from, the table already is what they define.
-    if (!pronunciationDictionary().isBuiltFrom({bytes.data(), bytes.size()})) {
-        pronunciationDictionary() = PronunciationDictionary::fromFileText(std::move(bytes));
+    if (table.isBuiltFrom({bytes->data(), bytes->size()})) {
+        table.setOverlay({});
+    } else {
+        table = PronunciationDictionary::fromFileText(std::move(*bytes));
     }
-    return {};
+    result.entries = table.entryLines();
+    return result;
+}
+
+DictionaryLoadResult addWordList(std::string path)
+{
+    DictionaryLoadResult result;
+    const std::optional<LargeBuffer<char>> bytes = readWholeFile(path, result);
+    if (!bytes) {
+        return result;
+    }
+    const std::string_view added(bytes->data(), bytes->size());
+    PronunciationDictionary& table = pronunciationDictionary();
+    std::string text(table.overlayText());
+    if (!text.empty() && !text.ends_with('\n')) {
+        text += '\n'; // the last line of one list never runs into the next
+    }
+    text += added;
+    table.setOverlay(text);
+    result.entries = countEntryLines(added);
+    return result;
 }
 
 } // namespace kestrano

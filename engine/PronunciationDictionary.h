@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,20 +31,32 @@ public:
     static PronunciationDictionary fromFileText(std::string_view bytes);
     static PronunciationDictionary fromFileText(LargeBuffer<char> bytes);
 
-    // The transcription stored for `word`, matched unit for unit.
+    // The transcription stored for `word`, matched unit for unit: the
+    // overlay's when it holds the word, else the table's own.
     std::optional<std::u16string> find(std::u16string_view word) const;
 
-    // Whether `word` is stored with a non-empty transcription.
+    // Whether find gives a non-empty transcription for `word`.
     bool hasTranscription(std::u16string_view word) const;
+
+    // Entries read after the table's own file, which add to it and override
+    // it as if they stood at its end: the user's word lists. They form a
+    // small table of their own that lookups ask first, so that the large
+    // index is never rebuilt for a handful of words. An empty text removes
+    // the overlay.
+    void setOverlay(std::string_view text);
+    // The overlay's file text, "" when there is none.
+    std::string_view overlayText() const;
 
     // Whether the table was built from exactly these bytes, keys with capitals
     // aside (they are lowered in place, so such a file never matches).
     bool isBuiltFrom(std::string_view bytes) const { return bytes == text(); }
 
+    // The table's own distinct words and entry lines, the overlay aside.
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
+    std::size_t entryLines() const { return entryCount_; }
 
-    // Visits the entries in key order, widened.
+    // Visits the table's own entries in key order, widened.
     template <typename Visitor> void forEach(Visitor&& visit) const
     {
         for (std::size_t index : entriesInKeyOrder()) {
@@ -63,7 +76,9 @@ private:
     static std::u16string widen(std::string_view bytes);
     void buildIndex();
     std::vector<std::size_t> entriesInKeyOrder() const;
-    const Entry* lookUp(std::u16string_view word) const;
+    // The entry that answers for `word`, from the overlay or the table.
+    const Entry* lookUp(std::u16string_view word, const PronunciationDictionary*& owner) const;
+    const Entry* lookUpBytes(const std::string& bytes, std::uint64_t hash) const;
     std::string_view text() const { return {text_.data(), text_.size()}; }
     std::string_view keyOf(const Entry& entry) const
     {
@@ -84,6 +99,7 @@ private:
     // most mismatches are seen without touching the entry; 0 is a free slot.
     LargeBuffer<std::uint64_t> slots_;
     std::size_t size_ = 0; // distinct words
+    std::unique_ptr<PronunciationDictionary> overlay_;
 };
 
 // The one table that the Transcribe command fills and the engine reads.
@@ -92,7 +108,8 @@ PronunciationDictionary& pronunciationDictionary();
 struct DictionaryLoadResult
 {
     bool loaded = true;
-    std::string reason; // the system's words for why the file could not be read
+    std::string reason;      // the system's words for why the file could not be read
+    std::size_t entries = 0; // the file's entry lines, once loaded
 
     explicit operator bool() const { return loaded; }
 };
@@ -101,6 +118,13 @@ struct DictionaryLoadResult
 // (UTF-8). The table changes in one step, after the whole file was read. A
 // file that cannot be opened or read to its end leaves the table empty, so a
 // stale dictionary never answers for the one asked for.
+// The overlay goes too: the table holds exactly the file's entries.
 DictionaryLoadResult loadDictionary(std::string path);
+
+// Lays the entries of the word list at `path` (the dictionary format) over
+// the process-wide table, after those of word lists added since the last
+// loadDictionary, so that a later list wins. A file that cannot be read
+// changes nothing.
+DictionaryLoadResult addWordList(std::string path);
 
 } // namespace kestrano

@@ -4,8 +4,10 @@
 
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrano {
@@ -31,6 +33,31 @@ std::u16string trimSpaces(std::u16string text);
 constexpr char16_t lowerAsciiLetter(char16_t unit)
 {
     return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
+}
+
+// The text with A to Z lowered.
+inline std::u16string lowerAsciiLetters(std::u16string_view text)
+{
+    std::u16string lowered(text);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), lowerAsciiLetter);
+    return lowered;
+}
+
+constexpr bool isAsciiDigit(char16_t unit)
+{
+    return unit >= u'0' && unit <= u'9';
+}
+
+// Whether the text is one or more ASCII digits.
+constexpr bool isDigitString(std::u16string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), isAsciiDigit);
+}
+
+// Whether `word` is one of the words of `list`.
+template <typename List> bool isOneOf(std::u16string_view word, const List& list)
+{
+    return std::find(std::begin(list), std::end(list), word) != std::end(list);
 }
 
 } // namespace kestrano

@@ -4,10 +4,14 @@
 
 #include "TranscriptionEngine.h"
 
+#include "ContextRules.h"
 #include "PhonemeCode.h"
+#include "SentenceReading.h"
 #include "StringFunctions.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <string_view>
 
 namespace kestrano {
@@ -21,9 +25,18 @@ constexpr std::u16string_view allowedCharacters =
     u" 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 constexpr std::u16string_view sibilants = u"GCzsSZ";
 
+// Asked of every unit of every sentence: a table made from the allowed
+// characters, rather than a search through them.
 bool isAllowed(char16_t unit)
 {
-    return allowedCharacters.find(unit) != std::u16string_view::npos;
+    static constexpr auto allowed = [] {
+        std::array<bool, 128> table{};
+        for (char16_t character : allowedCharacters) {
+            table[character] = true;
+        }
+        return table;
+    }();
+    return unit < allowed.size() && allowed[unit];
 }
 
 bool endsWith(std::u16string_view text, std::u16string_view ending)
@@ -117,9 +130,11 @@ void applyContextRules(const std::vector<CodePart>& parts, const std::vector<std
 }
 
 // A not-found form stands as it is; every other code becomes IPA.
-void appendRendered(std::u16string& out, std::u16string_view code)
+void appendRendered(std::u16string& out, std::u16string_view code, bool guessed = false)
 {
-    if (code.starts_with(u'(')) {
+    if (guessed) {
+        appendGuessedIpa(out, code);
+    } else if (code.starts_with(u'(')) {
         out += code;
     } else {
         appendIpa(out, code);
@@ -144,22 +159,81 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
     return transcribeWords(std::move(sentence), nullptr);
 }
 
+std::vector<std::u16string> TranscriptionEngine::sentenceWords(std::u16string sentence,
+                                                               std::vector<std::u16string>& sources,
+                                                               std::size_t& spelling) const
+{
+    std::vector<std::u16string> words;
+    if (reading_ && SentenceReader::needsReading(sentence)) {
+        ReadWords read = SentenceReader(reading_->variety, *this).read(sentence);
+        sources = std::move(read.sources);
+        spelling = sentence.size();
+        return std::move(read.words);
+    }
+    const std::u16string normalized = normalizeSentence(std::move(sentence));
+    spelling = normalized.size();
+    splitOn(words, normalized, u' ');
+    return words;
+}
+
+// A homograph's reading or a strong form where the words around call for
+// one; words the reading step made are said as it chose.
+void TranscriptionEngine::chooseReadings(const std::vector<std::u16string>& words,
+                                         std::vector<WordTranscription>& entries) const
+{
+    const HomographTable& table = *reading_->homographs;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i + 1 < words.size() && !table.mayReadInside(words[i])) {
+            continue;
+        }
+        const std::vector<HomographReading>* readings = table.find(words[i]);
+        if (readings == nullptr || !entries[i].from.empty()) {
+            continue;
+        }
+        if (const HomographReading* chosen = chooseReading(words, i, *readings)) {
+            WordTranscription& entry = entries[i];
+            entry.code = chosen->code(reading_->variety);
+            entry.source = WordSource::Context;
+            entry.reading = chosen->name;
+            entry.stem.clear();
+            entry.suffix.clear();
+        }
+    }
+}
+
 std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16string sentence,
                                                                     std::u16string* joined) const
 {
-    const std::u16string normalized = normalizeSentence(std::move(sentence));
-    std::vector<std::u16string> words;
-    splitOn(words, normalized, u' ');
+    std::vector<std::u16string> sources;
+    std::size_t spelling = 0;
+    std::vector<std::u16string> words = sentenceWords(std::move(sentence), sources, spelling);
     if (joined) {
         // IPA runs about as long as the spelling; one allocation, not several.
-        joined->reserve(joined->size() + 2 * normalized.size() + 2);
+        joined->reserve(joined->size() + 2 * spelling + 2);
     }
     std::vector<WordTranscription> entries(words.size());
-    std::size_t partCount = 0;
     for (std::size_t i = 0; i < words.size(); ++i) {
         entries[i].code = lookUpWord(words[i], entries[i]);
-        partCount += 1 + static_cast<std::size_t>(std::count(entries[i].code.begin(),
-                                                             entries[i].code.end(), wordSeparator));
+        if (guesser_ != nullptr && entries[i].source == WordSource::NotFound) {
+            guessWord(words[i], entries[i]);
+        }
+        if (!sources.empty() && !sources[i].empty()) {
+            entries[i].from = std::move(sources[i]);
+            if (entries[i].source == WordSource::Dictionary ||
+                entries[i].source == WordSource::Derived) {
+                entries[i].source = WordSource::Read;
+                entries[i].stem.clear();
+                entries[i].suffix.clear();
+            }
+        }
+    }
+    if (reading_ && reading_->homographs != nullptr && !reading_->homographs->empty()) {
+        chooseReadings(words, entries);
+    }
+    std::size_t partCount = 0;
+    for (const WordTranscription& entry : entries) {
+        partCount += 1 + static_cast<std::size_t>(
+                             std::count(entry.code.begin(), entry.code.end(), wordSeparator));
     }
 
     // The rules edit the codes in place; only codes that hold "_" are cut
@@ -193,7 +267,7 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
         if (joined ? &part != &parts.front() : !first) {
             ipa += u' ';
         }
-        appendRendered(ipa, *part.code);
+        appendRendered(ipa, *part.code, entry.source == WordSource::Guessed);
         if (part.code != &entry.code) {
             if (first) {
                 entry.code.clear();
@@ -212,17 +286,42 @@ std::vector<WordTranscription> TranscriptionEngine::transcribeWords(std::u16stri
 
 std::u16string TranscriptionEngine::normalizeSentence(std::u16string sentence) const
 {
-    sentence = replaceAll(std::move(sentence), u"a.m.", u"eyem");
+    if (sentence.find(u"a.m.") != std::u16string::npos) {
+        sentence = replaceAll(std::move(sentence), u"a.m.", u"eyem");
+    }
+    // One pass: a space is kept only after a kept unit that is no space, and
+    // a last one is dropped, which is what collapsing the runs of spaces and
+    // trimming them leaves.
     std::u16string kept;
     kept.reserve(sentence.size());
     for (char16_t unit : sentence) {
-        if (isAllowed(unit)) {
-            kept += unit;
-        } else if (unit == u'\r' || unit == u'\n') {
-            kept += u' ';
+        const bool lineEnd = unit == u'\r' || unit == u'\n';
+        if (!isAllowed(unit) && !lineEnd) {
+            continue;
+        }
+        const char16_t next = lineEnd ? u' ' : unit;
+        if (next != u' ' || (!kept.empty() && kept.back() != u' ')) {
+            kept += next;
         }
     }
-    return trimSpaces(replaceAll(std::move(kept), u"  ", u" "));
+    if (!kept.empty() && kept.back() == u' ') {
+        kept.pop_back();
+    }
+    return kept;
+}
+
+std::u16string TranscriptionEngine::normalizeWord(std::u16string_view token) const
+{
+    if (token.find(u"a.m.") != std::u16string_view::npos) {
+        std::u16string word = normalizeSentence(std::u16string(token));
+        std::erase(word, u' ');
+        return word;
+    }
+    std::u16string kept;
+    kept.reserve(token.size());
+    std::copy_if(token.begin(), token.end(), std::back_inserter(kept),
+                 [](char16_t unit) { return unit != u' ' && isAllowed(unit); });
+    return kept;
 }
 
 std::u16string TranscriptionEngine::applySentenceRules(std::vector<std::u16string> words,
@@ -252,9 +351,28 @@ std::u16string TranscriptionEngine::storedTranscription(std::u16string_view word
     return dictionary_.find(word).value_or(std::u16string());
 }
 
+void TranscriptionEngine::guessWord(const std::u16string& word, WordTranscription& entry) const
+{
+    std::u16string code = guesser_->guess(word);
+    // A guess stands among the codes as one word that the rules may change;
+    // anything that would not read as such a code keeps the not-found form.
+    if (code.empty() || code.starts_with(u'(') || code.find(wordSeparator) != code.npos) {
+        return;
+    }
+    entry.code = std::move(code);
+    entry.source = WordSource::Guessed;
+}
+
 bool TranscriptionEngine::isKnownWord(std::u16string word) const
 {
     return dictionary_.hasTranscription(word);
+}
+
+bool TranscriptionEngine::transcribes(const std::u16string& word) const
+{
+    WordTranscription origin;
+    lookUpWord(word, origin);
+    return origin.source != WordSource::NotFound;
 }
 
 std::u16string TranscriptionEngine::transcribeWord(std::u16string word) const

@@ -4,7 +4,16 @@
 
 #include "WordTranscription.h"
 
+#include "PhonemeCode.h"
+
 namespace kestrano {
+
+void appendGuessedIpa(std::u16string& out, std::u16string_view code)
+{
+    out += u'(';
+    appendIpa(out, code);
+    out += u')';
+}
 
 std::u16string joinTranscription(const std::vector<WordTranscription>& words)
 {

@@ -30,10 +30,10 @@ if(NOT EXISTS "${deb}")
     message(FATAL_ERROR "expected ${deb}, cpack made: ${made}")
 endif()
 
-# dpkg-shlibdeps found the libraries; speech and Qt's translations are
-# recommended by name.
+# dpkg-shlibdeps found the libraries; espeak-ng's data is named, speech and
+# Qt's translations are recommended by name.
 run(dpkg-deb --field "${deb}" Depends Recommends)
-foreach(needed "Depends: .*libc6 .*libqt6core6 .*libqt6widgets6"
+foreach(needed "Depends: .*espeak-ng-data.*libc6 .*libespeak-ng1 .*libqt6core6 .*libqt6widgets6"
         "\nRecommends: qt6-speech-flite-plugin, qt6-translations-l10n\n")
     if(NOT out MATCHES "${needed}")
         message(FATAL_ERROR "the package's control fields lack ${needed}:\n${out}")
@@ -45,6 +45,7 @@ foreach(path
         bin/kestrano bin/kestrano-cli
         share/kestrano/data/lexora_eng_transcription.txt
         share/kestrano/data/american_transcription-abridged.txt
+        share/kestrano/data/homographs.txt
         share/applications/kestrano.desktop
         share/icons/hicolor/scalable/apps/kestrano.svg
         share/icons/hicolor/64x64/apps/kestrano.png
@@ -84,6 +85,22 @@ foreach(variety british:lexora_eng_transcription american:american_transcription
 endforeach()
 if(british STREQUAL american)
     message(FATAL_ERROR "British and American transcriptions are the same:\n${british}")
+endif()
+# The homograph table beside the packaged dictionaries is read with them.
+file(WRITE "${WORK_DIR}/homograph.txt" "She'd read it.\n")
+execute_process(COMMAND "${WORK_DIR}/root/usr/bin/kestrano-cli" --british --text --no-original
+    WORKING_DIRECTORY "${WORK_DIR}/empty" INPUT_FILE "${WORK_DIR}/homograph.txt"
+    OUTPUT_VARIABLE read COMMAND_ERROR_IS_FATAL ANY)
+if(NOT read MATCHES " red ")
+    message(FATAL_ERROR "the unpacked kestrano-cli did not read the homograph table: ${read}")
+endif()
+# A name that neither dictionary holds is guessed with the system's espeak-ng.
+file(WRITE "${WORK_DIR}/name.txt" "Okafor\n")
+execute_process(COMMAND "${WORK_DIR}/root/usr/bin/kestrano-cli" --british --guess --words
+    WORKING_DIRECTORY "${WORK_DIR}/empty" INPUT_FILE "${WORK_DIR}/name.txt"
+    RESULT_VARIABLE result OUTPUT_VARIABLE guessed ERROR_VARIABLE err)
+if(NOT result EQUAL 0 OR NOT guessed STREQUAL "Okafor\t(ˈɒkæfə)\n")
+    message(FATAL_ERROR "the unpacked kestrano-cli --guess gave (${result}): ${guessed}${err}")
 endif()
 file(GLOB left "${WORK_DIR}/empty/*")
 if(left)

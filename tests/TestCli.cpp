@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 // Every case of cli.tsv runs the real executable in a fresh folder holding the
@@ -50,6 +52,32 @@ TEST(CliProcess, AnswersAsTheTableSays)
         EXPECT_EQ(process.exitCode(), std::stoi(row[2]));
         EXPECT_EQ(process.readAllStandardOutput().toStdString(), expected(row[3]));
         EXPECT_EQ(process.readAllStandardError().toStdString(), expected(row[4]));
+    }
+}
+
+// Without espeak-ng's data, --guess fails at the first word that needs a
+// guess, rather than writing the not-found forms it promised away; a text of
+// known words never loads the library.
+TEST(CliProcess, GuessingWithoutEspeakDataFails)
+{
+    QTemporaryDir noData;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("ESPEAK_DATA_PATH", noData.path());
+    const QString dictionary = QStringLiteral(KESTRANO_DATA_DIR "/lexora_eng_transcription.txt");
+    for (const auto& [text, status, error] :
+         {std::tuple{"hello", 0, QString()},
+          {"hello Okafor", 1,
+           "kestrano-cli: cannot guess pronunciations: espeak-ng could not load its data from " +
+               noData.path() + ": No such file or directory\n"}}) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(KESTRANO_CLI_PATH, {"--guess", "--words", "--dictionary", dictionary});
+        process.write(text);
+        process.closeWriteChannel();
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), status) << text;
+        EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), error);
+        EXPECT_EQ(process.readAllStandardOutput().isEmpty(), status != 0);
     }
 }
 

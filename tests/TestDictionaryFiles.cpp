@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Checks the shipped dictionary files themselves: their format, what they give
-// for well-known words, stems and sentences, and two tables written down by
-// hand: frequent words in pronunciations.tsv, words drawn at random from the
-// word list in random-words.tsv.
+// for well-known words, stems and sentences, and tables written down by hand:
+// frequent words in pronunciations.tsv, words drawn at random from the word
+// list in random-words.tsv, running text in data/reading.tsv.
 
 #include "EngineTestSupport.h"
 #include "TranscriptionEngine.h"
@@ -78,22 +78,22 @@ TEST_P(DictionaryFiles, WordsStemsAndSentencesComeOutAsWrittenDown)
     }
 }
 
-// Each text of a phonetician's table as typed (numbers, compounds,
-// abbreviations too) through the whole sentence path: it comes out as
-// written down, or its note says why the dictionary differs. A note on a
-// row that agrees is stale and fails as well. Returns the number of rows,
-// of rows as written down, and of rows right, which counts the rows whose
-// note begins with "also": another form that is right too.
+namespace {
+
+// Each text of a table (text, British, American, British note, American
+// note) through the whole sentence path: it comes out as written down, or its
+// note says why. A note on a row that agrees is stale and fails as well.
+// Counts the rows, the rows as written down, and the rows right: those and
+// the rows whose note begins with "also", another form that is right too.
 struct Agreement
 {
     int rows = 0, asWritten = 0, right = 0;
 };
 
-Agreement compareWithTable(const std::string& table, int variety)
+Agreement expectAsWrittenDown(const kestrano::TranscriptionEngine& engine, const std::string& table,
+                              int variety)
 {
-    const kestrano::TranscriptionEngine engine(shipped(variety));
     Agreement result;
-    // Text, British, American, British note, American note.
     for (TableRow row : readTable(table)) {
         row.resize(5);
         const std::string got = u8(engine.transcribeSentence(u16(row[0])));
@@ -105,17 +105,35 @@ Agreement compareWithTable(const std::string& table, int variety)
         result.asWritten += agrees;
         result.right += agrees || note.starts_with("also");
     }
-    std::cout << table << ": " << result.asWritten << " of " << result.rows << " as written down, "
-              << result.right << " right\n";
+    std::cout << result.asWritten << " of " << result.rows << " rows of " << table
+              << " as written down, " << result.right << " right\n";
     return result;
 }
 
+} // namespace
+
+// The words as typed: numbers, compounds, abbreviations too.
 TEST_P(DictionaryFiles, FrequentWordsComeOutAsWrittenDownOrTheirNoteSaysWhy)
 {
-    EXPECT_GE(compareWithTable("../pronunciations.tsv", GetParam()).rows, 400);
+    const kestrano::TranscriptionEngine engine(shipped(GetParam()));
+    EXPECT_GE(expectAsWrittenDown(engine, "../pronunciations.tsv", GetParam()).rows, 400);
 }
 
+// Words drawn at random from the whole word list.
 TEST_P(DictionaryFiles, RandomWordsComeOutAsWrittenDownOrTheirNoteSaysWhy)
 {
-    EXPECT_EQ(compareWithTable("../random-words.tsv", GetParam()).rows, 300);
+    const kestrano::TranscriptionEngine engine(shipped(GetParam()));
+    EXPECT_EQ(expectAsWrittenDown(engine, "../random-words.tsv", GetParam()).rows, 300);
+}
+
+// Running text read before it is looked up, with the shipped homograph table.
+TEST_P(DictionaryFiles, RunningTextIsReadAsWrittenDownOrItsNoteSaysWhy)
+{
+    const kestrano::HomographTable homographs =
+        kestrano::loadHomographTable(KESTRANO_DATA_DIR "/homographs.txt");
+    ASSERT_GT(homographs.size(), 40u);
+    const kestrano::Variety variety =
+        GetParam() == 0 ? kestrano::Variety::British : kestrano::Variety::American;
+    const kestrano::TranscriptionEngine engine(shipped(GetParam()), {variety, &homographs});
+    EXPECT_GE(expectAsWrittenDown(engine, "reading.tsv", GetParam()).rows, 150);
 }

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -29,10 +30,10 @@ protected:
     void SetUp() override { ASSERT_NE(::mkdtemp(folder.data()), nullptr) << folder; }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
-    std::string write(const std::string& bytes) const
+    std::string write(const std::string& bytes, const std::string& name = "dictionary.txt") const
     {
-        std::ofstream(folder + "/dictionary.txt", std::ios::binary) << bytes;
-        return folder + "/dictionary.txt";
+        std::ofstream(folder + "/" + name, std::ios::binary) << bytes;
+        return folder + "/" + name;
     }
 
     std::string folder = std::filesystem::temp_directory_path() / "kestrano-XXXXXX";
@@ -85,4 +86,47 @@ TEST_F(LoadDictionary, ReadsPipesAndLargeFiles)
     EXPECT_EQ(pronunciationDictionary().find(std::u16string(u"n\0l", 3)),
               std::u16string(u"v\0", 2));
     EXPECT_EQ(pronunciationDictionary().find(u"word199999"), u"'wE:d");
+}
+
+// Word lists lie over the dictionary as if appended to its file, the later
+// list winning, until the next load of a dictionary.
+TEST_F(LoadDictionary, WordListsAddToAndOverrideTheDictionaryUntilTheNextLoad)
+{
+    const std::string dictionary = write("1\thello\thq'lqu\n2\tworld\twE:ld\n");
+    EXPECT_EQ(loadDictionary(dictionary).entries, 2u);
+    const auto find = [](std::u16string_view word) {
+        return pronunciationDictionary().find(word).value_or(u"(none)");
+    };
+    // Each row: a list's text, the entries read from it, then a word and
+    // what the table gives for it afterwards.
+    const std::tuple<std::string, std::size_t, std::u16string, std::u16string> lists[] = {
+        {"1\tOkafor\tqu'kRfL\n2\tWORLD\twLld\n", 2, u"world", u"wLld"},
+        {"", 0, u"okafor", u"qu'kRfL"},
+        {"1\tokafor\tqu'kRfq", 1, u"okafor", u"qu'kRfq"},
+        {"1\tcolour\tk'Alq\r\n", 1, u"okafor", u"qu'kRfq"}, // no line runs into the next
+        {"1\thello\t\n", 1, u"hello", u""},
+        {"hello\thq'lqu\nhello hq'lqu\n", 0, u"hello", u""},
+    };
+    int n = 0;
+    for (const auto& [text, entries, word, code] : lists) {
+        const DictionaryLoadResult added = addWordList(write(text, std::to_string(++n) + ".txt"));
+        EXPECT_TRUE(added) << text;
+        EXPECT_EQ(added.entries, entries) << text;
+        EXPECT_EQ(find(word), code) << text;
+    }
+    EXPECT_EQ(find(u"colour"), u"k'Alq");
+    EXPECT_FALSE(pronunciationDictionary().hasTranscription(u"hello"));
+    EXPECT_EQ(pronunciationDictionary().size(), 2u); // the dictionary's own words
+
+    // A list that cannot be read changes nothing.
+    const DictionaryLoadResult missing = addWordList(folder + "/missing.txt");
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(missing.reason, "No such file or directory");
+    EXPECT_EQ(find(u"okafor"), u"qu'kRfq");
+
+    // Loading the same dictionary again, whose table is kept, drops the lists.
+    EXPECT_TRUE(loadDictionary(dictionary));
+    EXPECT_EQ(find(u"okafor"), u"(none)");
+    EXPECT_EQ(find(u"world"), u"wE:ld");
+    EXPECT_EQ(find(u"hello"), u"hq'lqu");
 }

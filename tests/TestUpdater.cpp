@@ -121,25 +121,32 @@ private slots:
         server.answers = {
             {"/full.xml", {.body = feedStart + padding + release}},
             {"/huge.xml", {.endless = true, .length = 64 * UpdateChecker::maximumFeedSize}},
+            {"/over.xml", {.endless = true, .length = UpdateChecker::maximumFeedSize + 1}},
             {"/trickle.xml", {.body = " ", .endless = true, .interval = 200ms}}};
         secureServer.answers = {
             {"/feed.xml",
              {.body = feedStart + "<item><enclosure version=\"2.7.1\"/></item>" + feedEnd}},
             {"/moved.xml", {"302 Found\r\nLocation: " + secureServer.url("/feed.xml").toEncoded()}},
             {"/insecure.xml", {"302 Found\r\nLocation: " + server.url("/full.xml").toEncoded()}}};
-        // Each case: the feed, the outcome, a piece of the reason, the least time taken.
-        const std::tuple<QUrl, Outcome, QString, std::chrono::milliseconds> cases[] = {
-            // Exactly at the limit, the newest release in its last bytes.
-            {server.url("/full.xml"), Outcome::UpdateAvailable, "", 0ms},
-            // Refused from the header alone: no body is ever sent.
-            {server.url("/huge.xml"), Outcome::Failed, "too large", 0ms},
-            // A byte at a time, too often for the silence allowed ever to run out.
-            {server.url("/trickle.xml"), Outcome::Failed, "whole feed", 1s},
-            {server.url("/gone.xml"), Outcome::Failed, "404 (Not Found)", 0ms},
-            {secureServer.url("/moved.xml"), Outcome::UpToDate, "", 0ms},
-            {secureServer.url("/insecure.xml"), Outcome::Failed, "redirect", 0ms},
-        };
-        for (const auto& [url, outcome, failure, atLeast] : cases) {
+        // Each case: the feed, the outcome, a piece of the reason, and the
+        // least and the most time taken.
+        const std::tuple<QUrl, Outcome, QString, std::chrono::milliseconds,
+                         std::chrono::milliseconds>
+            cases[] = {
+                // Exactly at the limit, the newest release in its last bytes.
+                {server.url("/full.xml"), Outcome::UpdateAvailable, "", 0ms, 1s},
+                // Refused from the header alone: no body is ever sent, so
+                // only the announced length can stop these.
+                {server.url("/huge.xml"), Outcome::Failed, "too large", 0ms, 1s},
+                {server.url("/over.xml"), Outcome::Failed, "too large", 0ms, 1s},
+                // A byte at a time, too often for the silence allowed ever to
+                // run out: the deadline of 1 s ends it, and not much later.
+                {server.url("/trickle.xml"), Outcome::Failed, "whole feed", 1s, 2s},
+                {server.url("/gone.xml"), Outcome::Failed, "404 (Not Found)", 0ms, 1s},
+                {secureServer.url("/moved.xml"), Outcome::UpToDate, "", 0ms, 1s},
+                {secureServer.url("/insecure.xml"), Outcome::Failed, "redirect", 0ms, 1s},
+            };
+        for (const auto& [url, outcome, failure, atLeast, atMost] : cases) {
             UpdateChecker checker;
             checker.setTimeout(600ms);
             checker.setDeadline(1s);
@@ -150,9 +157,10 @@ private slots:
             QVERIFY2(result.failure.contains(failure, Qt::CaseInsensitive),
                      qPrintable(result.failure));
             QCOMPARE_GE(clock.elapsed(), atLeast.count());
+            QCOMPARE_LE(clock.elapsed(), atMost.count());
         }
-        // Redirects never leave https: the plain server saw only its own four checks.
-        QCOMPARE(server.requests.load(), 4);
+        // Redirects never leave https: the plain server saw only its own five checks.
+        QCOMPARE(server.requests.load(), 5);
     }
 
     void endlessFeedStopsAtTheSizeLimit()

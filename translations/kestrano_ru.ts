@@ -5,7 +5,7 @@
     <name>AboutBox</name>
     <message>
         <source>About Kestrano</source>
-        <translation>О программе Kestrano</translation>
+        <translation>О Kestrano</translation>
     </message>
     <message>
         <source>Kestrano</source>
@@ -279,6 +279,37 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Print Document</source>
         <translation>Печать документа</translation>
+    </message>
+    <message>
+        <source>Your word list &quot;%1&quot; could not be read: %2.</source>
+        <translation>Не удалось прочитать ваш список слов «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Your word list &quot;%1&quot; holds no entry that Kestrano can read.</source>
+        <translation>В вашем списке слов «%1» нет ни одной записи, которую Kestrano может прочитать.</translation>
+    </message>
+    <message>
+        <source>Each line must be a number, a TAB, the word, a TAB and its pronunciation in PhonemeCode letters, for example:
+1	Okafor	qu&apos;kRfL
+This text is transcribed without your words.</source>
+        <translation>Каждая строка должна содержать число, знак табуляции, слово, знак табуляции и его произношение буквами PhonemeCode, например:
+1	Okafor	qu&apos;kRfL
+Этот текст транскрибирован без ваших слов.</translation>
+    </message>
+    <message>
+        <source>No pronunciation could be guessed for &quot;%1&quot;.</source>
+        <translation>Не удалось угадать произношение слова «%1».</translation>
+    </message>
+    <message>
+        <source>Pronunciations cannot be guessed: %1.</source>
+        <translation>Угадывать произношение невозможно: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MyTextEdit</name>
+    <message>
+        <source>Guess the pronunciation</source>
+        <translation>Угадать произношение</translation>
     </message>
 </context>
 <context>

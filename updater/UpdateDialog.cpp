@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace kestrano::updater {
 
@@ -78,6 +81,26 @@ UpdateDialog::UpdateDialog(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     showChecking();
+}
+
+void UpdateDialog::placeOver(const QWidget* window)
+{
+    adjustSize();
+    // Before its first showing the dialog has no frame yet; the window's
+    // own frame is the best guess of the one it will get.
+    const QRect frame = window->frameGeometry();
+    const QRect inside = window->geometry();
+    const QMargins decoration(inside.left() - frame.left(), inside.top() - frame.top(),
+                              frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    QRect placed(QPoint(), size().grownBy(decoration));
+    placed.moveCenter(frame.center());
+    // Whole on the screen, the title bar above all, so that it can be moved.
+    const QRect screen = window->screen()->availableGeometry();
+    placed.moveLeft(
+        std::max(screen.left(), std::min(placed.left(), screen.right() - placed.width() + 1)));
+    placed.moveTop(
+        std::max(screen.top(), std::min(placed.top(), screen.bottom() - placed.height() + 1)));
+    move(placed.topLeft());
 }
 
 void UpdateDialog::showChecking()

@@ -34,6 +34,10 @@ public:
 
     explicit UpdateDialog(QWidget* parent = nullptr);
 
+    // Centres the dialog, as it will first show, on `window`'s frame, moved
+    // as little as keeps its own frame whole on that window's screen.
+    void placeOver(const QWidget* window);
+
     void showChecking();
     void showResult(const kestrano::updater::UpdateCheckResult& result);
 

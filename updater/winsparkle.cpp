@@ -101,6 +101,13 @@ void win_sparkle_check_update_with_ui(void)
         current.dialog->showChecking();
         current.checker->check();
     }
+    // Window managers put a window without a position of its own anywhere,
+    // down to the screen's corner with the title bar off it: the window that
+    // asked is where the user looks.
+    if (const QWidget* asking = QApplication::activeWindow();
+        asking && !current.dialog->isVisible()) {
+        current.dialog->placeOver(asking);
+    }
     current.dialog->show();
     current.dialog->raise();
     current.dialog->activateWindow();

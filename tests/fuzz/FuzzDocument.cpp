@@ -11,20 +11,81 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 using namespace kestrano;
 
-// The first byte picks the options, the rest is the text as 16-bit units.
+namespace {
+
+// Letters (those of the test homographs and Roman numbers among them),
+// spaces, line ends and the punctuation of prose: text of these reads as
+// typed unless it holds a homograph or a Roman number.
+constexpr std::u16string_view prose = u"readlhvingtowsIVXA .,;:!?'\"()\n";
+
+std::u16string asProse(std::u16string units)
+{
+    for (char16_t& unit : units) {
+        unit = prose[unit % prose.size()];
+    }
+    return units;
+}
+
+// Whether a word of the text is in the homograph table or a Roman number.
+bool holdsReadableWord(const TranscriptionEngine& literal, const HomographTable& homographs,
+                       const QString& text)
+{
+    const std::vector<WordTranscription> words = literal.transcribeWords(text.toStdU16String());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        // Apostrophes are quotes around a Roman number (II'); a lone I is
+        // the pronoun but after a capitalised word (Henry I of England).
+        std::u16string letters = words[i].word;
+        std::erase(letters, u'\'');
+        const std::u16string before = i > 0 ? words[i - 1].word : std::u16string();
+        const bool capitalBefore = before.size() > 1 && before[0] >= u'A' && before[0] <= u'Z';
+        const bool roman = !letters.empty() && (letters != u"I" || capitalBefore) &&
+                           letters.find_first_not_of(u"IVX") == letters.npos;
+        if (roman || homographs.find(words[i].word) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// The first byte picks the options (1: original text, 2: Cyrillic, 4: the
+// reading step, 8: American, 16: the text mapped onto prose), the rest is the
+// text as 16-bit units.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) {
         return 0;
     }
-    static const TranscriptionEngine engine(engineDictionary());
+    static const HomographTable homographs =
+        loadHomographTable(KESTRANO_TEST_DATA_DIR "/engine-homographs.txt");
+    static const TranscriptionEngine literal(engineDictionary());
+    const Variety variety = (data[0] & 8) != 0 ? Variety::American : Variety::British;
+    const TranscriptionEngine reading(engineDictionary(), {variety, &homographs});
+    const TranscriptionEngine& engine = (data[0] & 4) != 0 ? reading : literal;
     const TranscriptionOptions options{(data[0] & 1) != 0, (data[0] & 2) != 0};
-    const std::u16string units = unitsOf(data + 1, size - 1);
+    std::u16string units = unitsOf(data + 1, size - 1);
+    if ((data[0] & 16) != 0) {
+        units = asProse(std::move(units));
+    }
     const QString text(reinterpret_cast<const QChar*>(units.data()),
                        static_cast<qsizetype>(units.size()));
     const QString document = composeTranscriptionDocument(text, options, engine);
+
+    // Text with no digit, no symbol and no homograph gives the same document
+    // in both modes.
+    const bool plain = std::all_of(units.begin(), units.end(), [](char16_t unit) {
+        return prose.find(unit) != prose.npos || unit == u'\r' || (unit >= u'a' && unit <= u'z') ||
+               (unit >= u'A' && unit <= u'Z');
+    });
+    if (plain && !holdsReadableWord(literal, homographs, text)) {
+        FUZZ_CHECK(document == composeTranscriptionDocument(
+                                   text, options, &engine == &literal ? reading : literal));
+    }
 
     // Header, one paragraph per piece in order, footer. Originals go in
     // unescaped and may hold any markup; transcriptions hold no "<".

@@ -5,50 +5,42 @@
 """espeak-ng's IPA to phonemes.
 
 espeak-ng is run with --sep=_ so that every phoneme stands on its own
-between underscores ("h_ə_l_ˈəʊ"); the tables map one such phoneme to one
-or more PhonemeCode phonemes, written "V:code" for vowels and "C:code" for
-consonants.
+between underscores ("h_ə_l_ˈəʊ"); the table guesser/espeak-phonemes.tsv
+maps one such phoneme to one or more PhonemeCode phonemes, written "V:code"
+for vowels and "C:code" for consonants.
 """
 
 import re
+from pathlib import Path
 
 from .phonemes import PRIMARY, SECONDARY, consonant, vowel
 
-COMMON_IPA = {
-    "p": "C:p", "b": "C:b", "t": "C:t", "d": "C:d", "k": "C:k", "ɡ": "C:g",
-    "f": "C:f", "v": "C:v", "θ": "C:T", "ð": "C:D", "s": "C:s", "z": "C:z",
-    "ʃ": "C:S", "ʒ": "C:Z", "h": "C:h", "tʃ": "C:C", "dʒ": "C:G", "m": "C:m",
-    "n": "C:n", "ŋ": "C:N", "w": "C:w", "l": "C:l", "ɹ": "C:r", "r": "C:r",
-    "j": "C:j", "x": "C:k", "ç": "C:k", "ɬ": "C:l", "nʲ": "C:n C:j", "ɡʲ": "C:g",
-    "ʔ": "C:t", "n̩": "V:q C:n", "əl": "V:q C:l",
-    "ɪ": "V:I", "ᵻ": "V:I", "u": "V:u", "ɛ": "V:e", "e": "V:e", "ʌ": "V:A", "ʊ": "V:u",
-    "ə": "V:q", "ɐ": "V:q", "i": "V:i", "iː": "V:J", "iːː": "V:J", "uː": "V:H",
-    "ɑː": "V:R", "ɔː": "V:L", "ɔ": "V:L", "aɪ": "V:aI", "aʊ": "V:au", "ɔɪ": "V:OI",
-    "eɪ": "V:eI", "aɪə": "V:aI V:q",
-}
+# The mapping is shared with the program's pronunciation guesser, which
+# compiles the same file in.
+TABLE = Path(__file__).resolve().parents[2] / "guesser" / "espeak-phonemes.tsv"
 
-BRITISH_IPA = dict(
-    COMMON_IPA,
-    **{
-        "a": "V:x", "æ": "V:x", "ɒ": "V:P", "o": "V:P", "ɑ̃": "V:P", "ɔ̃": "V:P",
-        "əʊ": "V:qu", "ɜː": "V:E:", "eə": "V:eq", "ʊə": "V:uq",
-        # "iə" is NEAR when stressed (idea) and i followed by schwa when not
-        # (obvious); see to_phonemes.
-        "iə": "V:Iq", "aʊə": "V:au V:q",
-    },
-)
 
-AMERICAN_IPA = dict(
-    COMMON_IPA,
-    **{
-        "æ": "V:x", "a": "V:x", "ɑ̃": "V:R", "ɔ̃": "V:L", "o": "V:ou", "oʊ": "V:ou",
-        "oː": "V:L", "ɜː": "V:E: C:r", "ɜ": "V:E: C:r", "ɚ": "V:q C:r",
-        "ɑːɹ": "V:R C:r", "ɔːɹ": "V:L C:r", "oːɹ": "V:L C:r", "ɛɹ": "V:e C:r",
-        "ɪɹ": "V:I C:r", "ʊɹ": "V:u C:r", "aɪɚ": "V:aI V:q C:r", "iə": "V:i V:q",
-        # The flap stands for t or d; to_phonemes decides by spelling.
-        "ɾ": "C:t",
-    },
-)
+def read_table(path=TABLE):
+    """(british, american): each a pair of symbol -> phonemes, for a
+    stressed symbol and for an unstressed one where that differs."""
+    varieties = (({}, {}), ({}, {}))
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.rstrip("\n")
+            if not line or line.startswith("#"):
+                continue
+            symbol, *cells = line.split("\t")
+            for (stressed, unstressed), cell in zip(varieties, cells):
+                if cell == "-":
+                    continue
+                said, _, weak = (part.strip() for part in cell.partition("|"))
+                stressed[symbol] = said
+                if weak:
+                    unstressed[symbol] = weak
+    return varieties
+
+
+(BRITISH_IPA, BRITISH_UNSTRESSED), (AMERICAN_IPA, AMERICAN_UNSTRESSED) = read_table()
 
 ROMAN_NUMERAL = re.compile(r"^[ivxlcdm]+$")
 
@@ -60,6 +52,7 @@ class UnknownSymbol(Exception):
 def to_phonemes(word, ipa, british):
     """Phonemes for espeak-ng's "_"-separated IPA, or None to leave the word out."""
     table = BRITISH_IPA if british else AMERICAN_IPA
+    unstressed = BRITISH_UNSTRESSED if british else AMERICAN_UNSTRESSED
     if " " in ipa and ROMAN_NUMERAL.match(word):
         # espeak-ng reads "ii" as "roman two"; in running text it is "two".
         ipa = ipa.split(" ", 1)[1]
@@ -75,8 +68,8 @@ def to_phonemes(word, ipa, british):
         if token not in table:
             raise UnknownSymbol(token)
         mapped = table[token]
-        if british and token == "iə" and not stress:
-            mapped = "V:i V:q"
+        if not stress and token in unstressed:
+            mapped = unstressed[token]
         if token == "ɾ":
             mapped = "C:" + flap
         parts = []

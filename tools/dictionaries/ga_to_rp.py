@@ -142,15 +142,16 @@ def default_vowel(word, code):
 
 # Where a GA vowel stands: before_r() of it, whether the next vowel has
 # the main stress, whether nothing but an ending closes its syllable
-# (happY i, cities), whether it is the word's first vowel.
-Place = namedtuple("Place", "context right_before_primary open_end first")
+# (happY i, cities), whether it is the word's first vowel, whether the main
+# stress comes before it.
+Place = namedtuple("Place", "context right_before_primary open_end first after_primary")
 
 
 def place_of(ga, i, vowels):
     later = vowels[vowels.index(i) + 1] if vowels.index(i) + 1 < len(vowels) else None
     return Place(before_r(ga, i), later is not None and ga[later][2] == PRIMARY,
                  i + 1 == len(ga) or ga[i + 1][1] or all(q[0] in "szd" for q in ga[i + 1 :]),
-                 i == vowels[0])
+                 i == vowels[0], any(ga[j][2] == PRIMARY for j in vowels if j < i))
 
 
 def choose_vowel(word, p, theirs, place):
@@ -166,10 +167,11 @@ def choose_vowel(word, p, theirs, place):
             return "eq", stress  # CMUdict's AE R for SQUARE: scarecrow
         return FULL_BEFORE_R.get(code, code), stress
     if theirs is not None and theirs_code in WEAK and not theirs[2] and (
-        not stress or stress != PRIMARY and right_before_primary
+        not stress or stress != PRIMARY and (right_before_primary or place.after_primary and code == "A")
     ):
-        # GA's unstressed full vowel (advantage æd-) or a secondary stress
-        # right before the main one (reality ˌriː-) that RP says weak.
+        # GA's unstressed full vowel (advantage æd-), a secondary stress right
+        # before the main one (reality ˌriː-), or CMUdict's secondary AH after
+        # it, that RP says weak; a compound keeps its full vowel (driftnet).
         return theirs_code, 0
     if theirs is not None and stress == 2 and right_before_primary and not theirs[2]:
         stress = 0  # no secondary stress right before the main one: typhoon taɪˈfuːn

@@ -144,14 +144,24 @@ def agreeing(code, suffix):
     return code
 
 
+def without_s(code):
+    """The code without its s ending: "kxtz" -> "kxt", "'hLsIz" -> "'hLs"."""
+    if code.endswith("Iz") and code[-3:-2] in SIBILANTS:
+        return code[:-2]
+    return code[:-1] if code[-1:] in ("s", "z") else None
+
+
 def inflected(word, entries, excluded=frozenset()):
     """The code the word should have as an inflection, or None when it is
     none. entries: word -> (source tag, code). A curated entry keeps its
-    own code but for the voicing of its ending and the irregular forms."""
+    own code but for the voicing of its ending and the irregular forms. A
+    possessive whose stem the file lacks ends as the engine would end its
+    own code without the 's (Kate's keɪts, not keɪtz)."""
     found = find_stem(word, entries, excluded)
-    if found is None:
-        return None
     tag, code = entries[word]
+    if found is None:
+        body = without_s(code) if word.endswith("'s") and tag not in CURATED_TAGS else None
+        return with_ending(body, "s") if body else None
     if tag in CURATED_TAGS:
         rule = irregular_rule(word)
         if rule and found[1]:
@@ -183,5 +193,6 @@ def regularise(entries, excluded=frozenset()):
         wanted = inflected(word, entries, excluded)
         if wanted is not None:
             changed += wanted != code
-            entries[word] = (tag if tag in CURATED_TAGS else TAG, wanted)
+            from_stem = tag not in CURATED_TAGS and find_stem(word, entries, excluded)
+            entries[word] = (TAG if from_stem else tag, wanted)
     return changed

@@ -90,6 +90,8 @@ lexora_eng_transcription.txt
                 unstressed ex-, en- and em- (example, enjoy): that voice's
                 form. Both are distributed under the GNU General Public
                 License, version 3 or later, like espeak-ng's data.
+  y-stem        Such words on a stem in -y whose y takes the vowel of the
+                stem's own entry; licensed as espeak-ng's data.
 
 Both files
   parts         Words that CMUdict lacks, said as the words of the same file

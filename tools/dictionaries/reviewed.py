@@ -95,6 +95,17 @@ BRITISH_OVERRIDES = {
     "comfortably": "'kAmftqbli",
     "uncomfortable": "An'kAmftqbql",
     "uncomfortably": "An'kAmftqbli",
+    # CMUdict's first entry has a STRUT vowel with secondary stress after
+    # the main one (kɪˈlɑːmʌtɚ); RP says ˈkɪləmiːtə, as espeak does.
+    "kilometre": "'kIlqmJtq",
+    "kilometres": "'kIlqmJtqz",
+    "kilometer": "'kIlqmJtq",
+    "kilometers": "'kIlqmJtqz",
+    # CMUdict stresses mail (iˈmeɪl); RP stresses e-, as espeak does.
+    "email": "'JmeIl",
+    "emails": "'JmeIlz",
+    "emailed": "'JmeIld",
+    "emailing": "'JmeIlIN",
 }
 
 # Accented loanwords, under their accented spelling: (British, American),

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <sstream>
@@ -106,6 +107,22 @@ private:
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
 
+// The anchors that GitHub gives a document's headings: lower case, without
+// punctuation, a hyphen for each space.
+QStringList headingAnchors(const QString& file)
+{
+    static const QRegularExpression heading(QStringLiteral("^#+ (.+)$"),
+                                            QRegularExpression::MultilineOption);
+    static const QRegularExpression dropped(QStringLiteral("[^\\w\\- ]"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    QStringList anchors;
+    const QString text = QString::fromStdString(readFile(file.toStdString()));
+    for (const QRegularExpressionMatch& match : heading.globalMatch(text)) {
+        anchors += match.captured(1).toLower().remove(dropped).replace(u' ', u'-');
+    }
+    return anchors;
+}
+
 std::string documentedCommand(const char* name)
 {
     QProcess tool;
@@ -149,4 +166,26 @@ TEST(Documentation, StartAndInstallLinesNameWhatTheBuildMakes)
     EXPECT_EQ(documentedCommand("install"), "sudo apt install ./build/kestrano_" KESTRANO_VERSION
                                             "_" +
                                                 dpkg.readAll().trimmed().toStdString() + ".deb");
+}
+
+// Every link between the documents, pictures included, leads to a file that
+// exists and, with an anchor, to one of its headings, so that renaming or
+// moving a section cannot strand a link to it.
+TEST(Documentation, LinksLeadToWhatTheyName)
+{
+    static const QRegularExpression link(QStringLiteral(R"(\]\(([^)#\s:]*)(?:#([^)\s]+))?\))"));
+    for (const QString& file : documentationFiles()) {
+        const QString text = QString::fromStdString(readFile(file.toStdString()));
+        for (const QRegularExpressionMatch& match : link.globalMatch(text)) {
+            const QString target =
+                match.captured(1).isEmpty()
+                    ? file
+                    : QDir::cleanPath(QFileInfo(file).dir().filePath(match.captured(1)));
+            SCOPED_TRACE(file.toStdString() + " -> " + match.captured(0).toStdString());
+            ASSERT_TRUE(QFileInfo::exists(target));
+            if (match.hasCaptured(2)) {
+                EXPECT_TRUE(headingAnchors(target).contains(match.captured(2)));
+            }
+        }
+    }
 }

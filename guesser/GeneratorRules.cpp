@@ -3,12 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The dictionary generator's rules for a word that espeak-ng says, ported
-// from tools/dictionaries/ (phonemes.py, british.py, endings.py); each
-// function names the one it follows. Left out, as a guess cannot have what
-// they need: the RP vowels of the en-gb-x-rp voice (a second voice for every
-// British word), and the rules that read another entry of the file (a stem
-// in -y, a plural's singular, a possessive's stem): a guessed word's stem is
-// unknown, or the engine would have derived the word from it.
+// from tools/dictionaries/ (espeak_words.py, phonemes.py, british.py,
+// inflections.py); each function names the one it follows. Left out, as a
+// guess cannot have what they need: the RP vowels of the en-gb-x-rp voice (a
+// second voice for every British word), and the rules that read another
+// entry of the file (a stem in -y, an inflected form's stem, the parts of a
+// word): a guessed word's stem is unknown, or the engine would have derived
+// the word from it.
 
 #include "GeneratorRules.h"
 
@@ -70,6 +71,130 @@ std::vector<std::size_t> vowelIndexes(const Phonemes& phonemes)
 std::string_view withoutPossessive(std::string_view word)
 {
     return word.ends_with("'s") ? word.substr(0, word.size() - 2) : word;
+}
+
+bool isConsonant(const Phonemes& phonemes, std::size_t i, std::string_view code)
+{
+    return i < phonemes.size() && !phonemes[i].vowel && phonemes[i].code == code;
+}
+
+bool isUVowel(const Phoneme& phoneme)
+{
+    return phoneme.code == "H" || phoneme.code == "u" || phoneme.code == "uq";
+}
+
+// Removes the phonemes for which the predicate, given the index, holds.
+template <typename Predicate> void dropWhere(Phonemes& phonemes, Predicate drop)
+{
+    Phonemes kept;
+    for (std::size_t i = 0; i < phonemes.size(); ++i) {
+        if (!drop(i)) {
+            kept.push_back(phonemes[i]);
+        }
+    }
+    phonemes = std::move(kept);
+}
+
+// espeak_words.silent_rrh: the h of -rrh- is silent (arrhythmia).
+void silentRrh(std::string_view word, Phonemes& phonemes)
+{
+    if (word.find("rrh") != std::string_view::npos) {
+        dropWhere(phonemes, [&](std::size_t i) {
+            return !phonemes[i].vowel && phonemes[i].code == "h" && i > 0 &&
+                   isConsonant(phonemes, i - 1, "r");
+        });
+    }
+}
+
+// espeak_words.drop_yod_after_r: no j after an r that begins its syllable
+// before a u-vowel (pruner ˈpruːnə).
+void dropYodAfterR(Phonemes& phonemes)
+{
+    dropWhere(phonemes, [&](std::size_t i) {
+        return !phonemes[i].vowel && phonemes[i].code == "j" && i > 0 &&
+               isConsonant(phonemes, i - 1, "r") && i + 1 < phonemes.size() &&
+               isUVowel(phonemes[i + 1]) && (i < 2 || !phonemes[i - 2].vowel);
+    });
+}
+
+// espeak_words.drop_r_before_consonant: RP says r only before a vowel.
+void dropRBeforeConsonant(Phonemes& phonemes)
+{
+    dropWhere(phonemes, [&](std::size_t i) {
+        return !phonemes[i].vowel && phonemes[i].code == "r" &&
+               (i + 1 == phonemes.size() || !phonemes[i + 1].vowel);
+    });
+}
+
+// espeak_words.drop_h_before_consonant: h only before a vowel or j.
+void dropHBeforeConsonant(Phonemes& phonemes)
+{
+    dropWhere(phonemes, [&](std::size_t i) {
+        return !phonemes[i].vowel && phonemes[i].code == "h" &&
+               (i + 1 == phonemes.size() ||
+                (!phonemes[i + 1].vowel && phonemes[i + 1].code != "j"));
+    });
+}
+
+// espeak_words.irish_agh: an unstressed -agh is a weak vowel, its gh silent.
+void irishAgh(std::string_view word, Phonemes& phonemes)
+{
+    std::string_view stem = withoutPossessive(word);
+    if (stem.ends_with("aghs")) {
+        stem.remove_suffix(1);
+    }
+    if (!stem.ends_with("agh")) {
+        return;
+    }
+    std::size_t last = phonemes.size();
+    while (last > 0 && !phonemes[last - 1].vowel &&
+           (phonemes[last - 1].code == "s" || phonemes[last - 1].code == "z")) {
+        --last;
+    }
+    if (last >= 2 && phonemes[last - 1].code == "g" && phonemes[last - 2].vowel &&
+        phonemes[last - 2].stress == Phoneme::Unstressed) {
+        phonemes[last - 2].code.assign(1, 'q');
+        phonemes.erase(phonemes.begin() + static_cast<std::ptrdiff_t>(last - 1));
+    }
+}
+
+// espeak_words.prefix_nasal: the n of an unstressed in-, con-, en-, un- or
+// non- before k or g stays n (including ɪnˈkluːdɪŋ).
+void prefixNasal(std::string_view word, Phonemes& phonemes)
+{
+    static constexpr std::string_view prefixes[] = {"in", "con", "en", "un", "non"};
+    const auto prefix = std::find_if(std::begin(prefixes), std::end(prefixes),
+                                     [&](std::string_view p) { return word.starts_with(p); });
+    if (prefix == std::end(prefixes) || word.size() <= prefix->size() ||
+        std::string_view("cgkqx").find(word[prefix->size()]) == std::string_view::npos) {
+        return;
+    }
+    const std::vector<std::size_t> vowels = vowelIndexes(phonemes);
+    if (vowels.empty() || vowels[0] + 2 >= phonemes.size() ||
+        phonemes[vowels[0]].stress == Phoneme::Primary) {
+        return;
+    }
+    Phoneme& nasal = phonemes[vowels[0] + 1];
+    const std::string& next = phonemes[vowels[0] + 2].code;
+    if (nasal.code == "N" && (next == "k" || next == "g")) {
+        nasal.code.assign(1, 'n');
+    }
+}
+
+// espeak_words.mend and mend_any: the corrections of one espeak-ng word
+// from its spelling and phonemes alone. False for a word left without a
+// vowel, which the generator spells out and a guess leaves alone.
+bool mend(std::string_view word, Phonemes& phonemes, EspeakVoice voice)
+{
+    silentRrh(word, phonemes);
+    dropYodAfterR(phonemes);
+    if (voice == EspeakVoice::EnGb) {
+        dropRBeforeConsonant(phonemes);
+    }
+    dropHBeforeConsonant(phonemes);
+    irishAgh(word, phonemes);
+    prefixNasal(word, phonemes);
+    return !vowelIndexes(phonemes).empty();
 }
 
 // british.weak_schwa: the weak ɪ of -ity and -ible as ə (ability
@@ -252,14 +377,17 @@ std::string render(const Phonemes& phonemes)
     return code;
 }
 
-// endings.s_ending, with_s and without_s: the engine's -s ending.
+// inflections.ending, with_ending and without_s: the engine's -s ending.
 std::string withS(std::string code)
 {
     const auto endsIn = [&](std::string_view letters) {
         return code.empty() || letters.find(code.back()) != std::string_view::npos;
     };
-    code += endsIn(sibilants) ? "Iz" : endsIn(voiceless) ? "s" : "z";
-    if (code[code.size() - 2] == 'I' && code.find('\'') == std::string::npos) {
+    const bool syllabic = endsIn(sibilants);
+    code += syllabic ? "Iz" : endsIn(voiceless) ? "s" : "z";
+    // A mark before a word that the ending makes two syllables long; the
+    // files mark no word of one syllable.
+    if (syllabic && code.find('\'') == std::string::npos) {
         code.insert(0, 1, '\'');
     }
     return code;
@@ -277,8 +405,8 @@ std::string withoutS(std::string_view code)
     return {};
 }
 
-// endings.regularise_possessives, for a word whose stem has no entry: the
-// 's ends as the engine's -s rule ends it (Kate's keɪts, not keɪtz).
+// inflections.inflected, for a possessive whose stem has no entry: the 's
+// ends as the engine's -s rule ends it (Kate's keɪts, not keɪtz).
 std::string regularisePossessive(std::string_view word, std::string code)
 {
     if (word.size() < 3 || !word.ends_with("'s")) {
@@ -292,17 +420,22 @@ std::string regularisePossessive(std::string_view word, std::string code)
 
 std::string generatedEntryCode(std::string_view word, Phonemes phonemes, EspeakVoice voice)
 {
+    if (!mend(word, phonemes, voice)) {
+        return {};
+    }
     // british.choose, without the en-gb-x-rp voice.
     if (voice == EspeakVoice::EnGb) {
         weakSchwa(word, phonemes);
         initialWeakE(phonemes);
         pretonicStress(phonemes);
     }
-    // generate-dictionaries' Variety.add: normalise, then no stress after the primary.
+    // generate-dictionaries' Variety.add: normalise, then no stress after the
+    // primary, then the weak vowels once more.
     onePrimary(phonemes);
     mergeDoubleR(phonemes);
     tenseWeakVowels(phonemes);
     dropStressAfterPrimary(phonemes);
+    tenseWeakVowels(phonemes);
     return regularisePossessive(word, render(phonemes));
 }
 

@@ -48,15 +48,22 @@ TRAP, BATH, DRESS, KIT, HAPPY, SCHWA = "x", "R", "e", "I", "i", "q"
 WEAK_VOWELS = ("q", "I", "i", "u")
 
 
-def allowed(gb, rp, before_stress):
-    """Whether two phonemes differ only as the RP choice allows; DRESS to KIT
-    only unstressed right before a stressed vowel (example, enjoy,
-    examination; not the ex- of explanation)."""
+# BATH is TRAP before these: after, class, path, paths, dance, example,
+# half; never before ŋ (blank, Blanca) or other consonants.
+BATH_CONSONANTS = set("fsTDnml")
+
+
+def allowed(gb, rp, before_stress, following):
+    """Whether two phonemes differ only as the RP choice allows: TRAP to
+    BATH before the consonants of BATH; DRESS to KIT only unstressed right
+    before a stressed vowel (example, enjoy, examination; not the ex- of
+    explanation). following: the code of the next phoneme, or None."""
     if gb == rp:
         return True
     if gb[1:] != rp[1:]:
         return False  # a vowel against a consonant, or another stress
-    return (gb[0], rp[0]) in ((TRAP, BATH), (HAPPY, KIT)) or (
+    return (gb[0], rp[0]) == (HAPPY, KIT) or (
+        (gb[0], rp[0]) == (TRAP, BATH) and following in BATH_CONSONANTS) or (
         (gb[0], rp[0]) == (DRESS, KIT) and not gb[2] and before_stress
     )
 
@@ -175,7 +182,8 @@ def choose(word, gb, rp):
     tag, chosen = "espeak-en-gb", gb
     if rp is not None and len(rp) == len(gb):
         before = vowels_before_stress(gb)
-        if all(allowed(a, b, i in before) for i, (a, b) in enumerate(zip(gb, rp))):
+        following = [p[0] for p in gb[1:]] + [None]
+        if all(allowed(a, b, i in before, following[i]) for i, (a, b) in enumerate(zip(gb, rp))):
             merged = [
                 a if a[0] == HAPPY or (a[0] == TRAP and keeps_trap(word)) else b
                 for a, b in zip(gb, rp)

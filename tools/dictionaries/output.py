@@ -74,17 +74,32 @@ american_transcription-abridged.txt
                 these transcriptions are distributed under the same terms.
 
 lexora_eng_transcription.txt
-  espeak-en-gb  The same words as the American file (CMUdict's words, the
-                Debian word lists and their accented loanwords), pronounced by
-                espeak-ng 1.51's en-gb voice and converted to PhonemeCode.
+  cmudict-rp    CMUdict's words (licences above), their General American
+                pronunciation mapped to RP, with the vowels that General
+                American merges decided by espeak-ng 1.51's en-gb and
+                en-gb-x-rp voices; distributed under CMUdict's licence and
+                the GNU General Public License, version 3 or later.
+  espeak-en-gb  Words that CMUdict lacks (the Debian word lists and their
+                accented loanwords), and CMUdict's words whose RP espeak-ng's
+                own word list holds or that espeak-ng says otherwise in RP
+                than in General American, pronounced by espeak-ng 1.51's
+                en-gb voice and converted to PhonemeCode.
   espeak-en-gb-x-rp
-                Words for which espeak-ng 1.51's en-gb-x-rp voice differs
+                Such words for which espeak-ng 1.51's en-gb-x-rp voice differs
                 from en-gb only in the RP vowels of BATH (after, class) and of
                 unstressed ex-, en- and em- (example, enjoy): that voice's
                 form. Both are distributed under the GNU General Public
                 License, version 3 or later, like espeak-ng's data.
+  y-stem        Such words on a stem in -y whose y takes the vowel of the
+                stem's own entry; licensed as espeak-ng's data.
 
 Both files
+  parts         Words that CMUdict lacks, said as the words of the same file
+                they are built of (a word with a suffix such as -ing, -ness or
+                -less); licensed as those words.
+  inflection    Inflected forms (-s, -es, 's, -ed) said as the word of the
+                same file they inflect, with the ending the program's own
+                rules give; licensed as that word.
   compound      Hyphenated compounds under their joined spelling (wellknown),
                 from CMUdict's hyphenated entries and the hyphenated lemmas of
                 WordNet 3.0 (licence below), said as their parts from the

@@ -89,6 +89,23 @@ BRITISH_OVERRIDES = {
     "onto": "'PntH",  # as "into"
     "unto": "'AntH",  # as "into"
     "electricity": 'I"lek\'trIsqti',  # espeak drops the secondary stress that electric gives
+    # CMUdict has only the American four syllables (ˈkʌmfərtəbəl); RP says
+    # three, as espeak does.
+    "comfortable": "'kAmftqbql",
+    "comfortably": "'kAmftqbli",
+    "uncomfortable": "An'kAmftqbql",
+    "uncomfortably": "An'kAmftqbli",
+    # CMUdict's first entry has a STRUT vowel with secondary stress after
+    # the main one (kɪˈlɑːmʌtɚ); RP says ˈkɪləmiːtə, as espeak does.
+    "kilometre": "'kIlqmJtq",
+    "kilometres": "'kIlqmJtqz",
+    "kilometer": "'kIlqmJtq",
+    "kilometers": "'kIlqmJtqz",
+    # CMUdict stresses mail (iˈmeɪl); RP stresses e-, as espeak does.
+    "email": "'JmeIl",
+    "emails": "'JmeIlz",
+    "emailed": "'JmeIld",
+    "emailing": "'JmeIlIN",
 }
 
 # Accented loanwords, under their accented spelling: (British, American),

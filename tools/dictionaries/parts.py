@@ -34,7 +34,7 @@ MINIMUM_WORDS = 20
 # (unstressed, stressed).
 PREFIXES = {
     "re": [(("rJ", "rJ"), ("ri", "rJ"), "rhythm"), ("rJ", "rJ", 2), ("rJ", "ri", 0)],
-    "un": [(("An", "An"), ("qn", "An"), "rhythm"), ("An", "qn", 0), ("An", "An", 2)],
+    "un": [(("An", "An"), ("An", "An"), "rhythm"), ("An", "qn", 0), ("An", "An", 2)],
     "non": [("nPn", "nRn", 2), ("nPn", "nRn", 0)],
     "over": [("qUvq", "ouvqr", 2), ("qUvq", "ouvqr", 1)],
     "under": [("Andq", "Andqr", 2), ("Andq", "Andqr", 1)],
@@ -178,7 +178,7 @@ def patterns(word, known):
                               build_suffixed(stem, how, suffix, lookup, british)))
     for prefix, forms in PREFIXES.items():
         stem = word[len(prefix) :]
-        if word.startswith(prefix) and len(stem) >= 3 and stem in known:
+        if word.startswith(prefix) and len(stem) >= 3 and one_reading(known, stem):
             for index, form in enumerate(forms):
                 found.append((("prefix", prefix, index),
                               lambda lookup, british, stem=stem, form=form:
@@ -192,31 +192,55 @@ def patterns(word, known):
     return found
 
 
-def same(built, wanted):
+def one_reading(known, stem):
+    # A prefix's stem that is said two ways (read, wind, bow) does not say
+    # which of them the word has (unread ʌnˈred).
+    return known.one_reading(stem) if hasattr(known, "one_reading") else stem in known
+
+
+def same(built, wanted, strict=0):
     """The same sounds with the main stress on the same vowel. What
-    CMUdict itself says both ways counts as one: the weak vowels ə and ɪ
-    (prohibit with ɪ but prohibiting with ə), a glide between two vowels
-    and none (stowing), ə before a syllabic l and none (bundling), LOT and
-    THOUGHT, which most Americans merge (box but toolbox ɔː), and an
-    unstressed r-coloured vowel as ɝ or ɚ."""
-    return built is not None and comparable(built) == comparable(wanted)
+    CMUdict itself says both ways counts as one: the weak vowels ə, ɪ and
+    i and an unstressed ɛ (prohibit with ɪ but prohibiting with ə, refined
+    with ɪ but unrefined with i), ʌ and ə, which it writes with one symbol
+    told apart by its stress mark alone (unkind with either), a glide
+    between two vowels and none (stowing), ə before a syllabic l and none
+    (bundling), LOT and THOUGHT, which most Americans merge (box but
+    toolbox ɔː), and an unstressed r-coloured vowel as ɝ or ɚ. A prefix's
+    own vowel is what a prefix pattern is measured on, so it is compared
+    strictly (strict: its phonemes): re- as ri or as rɪ are two ways of
+    saying it."""
+    return built is not None and comparable(built, strict) == comparable(wanted, strict)
 
 
 MERGED = {"L": "R"}
+WEAK = ("q", "I", "E:", "i", "e")
+STRICTLY_WEAK = ("q", "I", "E:")
 
 
-def comparable(phonemes):
+def comparable(phonemes, strict=0):
+    """The phonemes as same() compares them; the first strict ones keep
+    ɪ, i and ɛ apart."""
     key = []
     for i, p in enumerate(phonemes):
         between_vowels = 0 < i < len(phonemes) - 1 and phonemes[i - 1][1] and phonemes[i + 1][1]
         if p[0] in ("w", "j") and not p[1] and between_vowels:
             continue
-        if p[0] in ("q", "I") and not p[2] and 0 < i < len(phonemes) - 2 and not phonemes[i - 1][1] \
-                and phonemes[i + 1][0] == "l" and phonemes[i + 2][1]:
-            continue  # bundling as ˈbʌndlɪŋ or ˈbʌndəlɪŋ
-        code = "@" if p[1] and not p[2] and p[0] in ("q", "I", "E:") else MERGED.get(p[0], p[0])
-        key.append((code, p[2] == PRIMARY))
+        weak = STRICTLY_WEAK if i < strict else WEAK
+        if p[1] and p[2] != PRIMARY and (p[0] in weak or p[0] == "A"):
+            if 0 < i < len(phonemes) - 2 and not phonemes[i - 1][1] and phonemes[i + 1][0] == "l" \
+                    and phonemes[i + 2][1]:
+                continue  # bundling as ˈbʌndlɪŋ or ˈbʌndəlɪŋ
+            key.append(("@", False))
+            continue
+        key.append((MERGED.get(p[0], p[0]), p[2] == PRIMARY))
     return key
+
+
+# Patterns whose words espeak-ng's spelling rules often stress on the
+# prefix (unstring ˈʌnstrɪŋ): their split is told by the consonants and
+# syllables alone. Measured as the others; dis- and mis- do not pass so.
+STRESS_BLIND_FITS = {("prefix", "un")}
 
 
 def fits_guess(pattern, built, guess):
@@ -233,7 +257,8 @@ def fits_guess(pattern, built, guess):
     def shape(phonemes):
         vowels = [p for p in phonemes if p[1]]
         primary = next((i for i, p in enumerate(vowels) if p[2] == PRIMARY), 0)
-        return [p[0] for p in phonemes if not p[1]], len(vowels), primary
+        return [p[0] for p in phonemes if not p[1]], len(vowels), \
+            None if pattern[:2] in STRESS_BLIND_FITS else primary
     if shape(built) != shape(guess):
         return False
     if pattern[0] != "compound":
@@ -247,14 +272,14 @@ def part_start(phonemes):
     return next((i for i, p in enumerate(phonemes) if len(p) > 3), len(phonemes))
 
 
-def measure(words, lookup, common, guesses):
+def measure(words, lookup, common, guesses, homographs=frozenset()):
     """pattern -> (words it splits, words it builds as CMUdict has them),
     over the CMUdict words given (word -> American phonemes); parts must be
     common words other than the word itself, and the split must fit
     espeak-ng's guess (guesses: word -> phonemes)."""
     counts = {}
     for word in sorted(words):
-        known = _KnownExcept(common, lookup, word)
+        known = _KnownExcept(common, lookup, word, homographs)
         found = first_fit(word, known, lookup, False, guesses.get(word))
         if not found:
             continue
@@ -264,7 +289,8 @@ def measure(words, lookup, common, guesses):
             if found[0][0] == "prefix" else [found[:2]]
         for pattern, built in tried:
             total, agreeing = counts.get(pattern, (0, 0))
-            counts[pattern] = (total + 1, agreeing + same(built, lookup[word]))
+            strict = part_start(built) if pattern[0] == "prefix" and built else 0
+            counts[pattern] = (total + 1, agreeing + same(built, lookup[word], strict))
     return counts
 
 
@@ -306,7 +332,7 @@ def pattern_name(pattern):
     return f"-{pattern[1]}{how}"
 
 
-def build(targets, lookups, common, guesses, admitted):
+def build(targets, lookups, common, guesses, admitted, homographs=frozenset()):
     """word -> (British phonemes, American phonemes) for the targets (in
     order; a word built may be a part of a later one), each split by the
     first admitted pattern that fits espeak-ng's American guess and said
@@ -314,7 +340,7 @@ def build(targets, lookups, common, guesses, admitted):
     the curated words, extended with the words built."""
     built = {}
     for word in targets:
-        known = _KnownExcept(common, lookups[1], word)
+        known = _KnownExcept(common, lookups[1], word, homographs)
         found = first_fit(word, known, lookups[1], False, guesses.get(word), admitted)
         if found is None:
             continue
@@ -327,10 +353,14 @@ def build(targets, lookups, common, guesses, admitted):
 
 
 class _KnownExcept:
-    """The common words of the lookup but one, for `in`."""
+    """The common words of the lookup but one, for `in`; homographs are
+    those CMUdict says more than one way."""
 
-    def __init__(self, common, lookup, word):
-        self.common, self.lookup, self.word = common, lookup, word
+    def __init__(self, common, lookup, word, homographs=frozenset()):
+        self.common, self.lookup, self.word, self.homographs = common, lookup, word, homographs
+
+    def one_reading(self, other):
+        return other in self and other not in self.homographs
 
     def __contains__(self, other):
         return other != self.word and other in self.common and other in self.lookup

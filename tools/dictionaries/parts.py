@@ -172,7 +172,7 @@ def patterns(word, known):
     found = []
     for suffix in sorted(SUFFIXES, key=lambda s: (-len(s), s)):
         for stem, how in suffix_stems(word, suffix):
-            if stem in known:
+            if one_reading(known, stem):
                 found.append((("suffix", suffix, how),
                               lambda lookup, british, stem=stem, how=how, suffix=suffix:
                               build_suffixed(stem, how, suffix, lookup, british)))

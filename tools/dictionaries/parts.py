@@ -214,7 +214,7 @@ def same(built, wanted, strict=0):
 
 
 MERGED = {"L": "R"}
-WEAK = ("q", "I", "E:", "i", "e")
+WEAK = ("q", "I", "E:", "i", "e", "J", "u")
 STRICTLY_WEAK = ("q", "I", "E:")
 
 

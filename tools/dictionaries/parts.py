@@ -68,7 +68,7 @@ SUFFIXES = {
     "ist": ("Ist", "Ist"), "ists": ("Ists", "Ists"),
     "ish": ("IS", "IS"), "ishly": ("ISli", "ISli"), "ishness": ("ISnqs", "ISnqs"),
     "able": ("qbql", "qbql"), "ably": ("qbli", "qbli"),
-    "ly": ("li", "li"),
+    "ly": ("li", "li"), "edly": ("Idli", "Idli"),
     "y": ("i", "i"),
     "ize": ("aIz", "aIz"), "izes": ("aIzIz", "aIzIz"), "ized": ("aIzd", "aIzd"),
     "izing": ("aIzIN", "aIzIN"), "izer": ("aIzq", "aIzqr"), "izers": ("aIzqz", "aIzqrz"),
@@ -204,8 +204,9 @@ def same(built, wanted, strict=0):
     i and an unstressed ɛ (prohibit with ɪ but prohibiting with ə, refined
     with ɪ but unrefined with i), ʌ and ə, which it writes with one symbol
     told apart by its stress mark alone (unkind with either), a glide
-    between two vowels and none (stowing), ə before a syllabic l and none
-    (bundling), LOT and THOUGHT, which most Americans merge (box but
+    between two vowels and none (stowing), ə before a syllabic l or a
+    final m and none (bundling, tribalism), one consonant for two
+    (nonnative), LOT and THOUGHT, which most Americans merge (box but
     toolbox ɔː), and an unstressed r-coloured vowel as ɝ or ɚ. A prefix's
     own vowel is what a prefix pattern is measured on, so it is compared
     strictly (strict: its phonemes): re- as ri or as rɪ are two ways of
@@ -226,6 +227,10 @@ def comparable(phonemes, strict=0):
         between_vowels = 0 < i < len(phonemes) - 1 and phonemes[i - 1][1] and phonemes[i + 1][1]
         if p[0] in ("w", "j") and not p[1] and between_vowels:
             continue
+        if not p[1] and i and phonemes[i - 1][0] == p[0]:
+            continue  # nonnative with one n or two
+        if p[0] == "q" and i + 2 == len(phonemes) and phonemes[i - 1][0] == "z" and phonemes[i + 1][0] == "m":
+            continue  # -ism as ˈɪzəm or with a syllabic m
         weak = STRICTLY_WEAK if i < strict else WEAK
         if p[1] and p[2] != PRIMARY and (p[0] in weak or p[0] == "A"):
             if 0 < i < len(phonemes) - 2 and not phonemes[i - 1][1] and phonemes[i + 1][0] == "l" \

@@ -117,6 +117,28 @@ void dropYodAfterR(Phonemes& phonemes)
     });
 }
 
+void onePrimary(Phonemes& phonemes);
+
+// espeak_words.one_stress_of_a_run: of secondary stresses on successive
+// syllables only the first stays (http ˌeɪtʃtiːtiːˈpiː), but for a vowel
+// right before another; the main stress is the last primary.
+void oneStressOfARun(Phonemes& phonemes)
+{
+    onePrimary(phonemes);
+    int previous = Phoneme::Unstressed;
+    for (std::size_t i = 0; i < phonemes.size(); ++i) {
+        Phoneme& phoneme = phonemes[i];
+        if (phoneme.vowel) {
+            const int stress = phoneme.stress;
+            const bool beforeVowel = i + 1 < phonemes.size() && phonemes[i + 1].vowel;
+            if (stress == Phoneme::Secondary && previous == Phoneme::Secondary && !beforeVowel) {
+                phoneme.stress = Phoneme::Unstressed;
+            }
+            previous = stress;
+        }
+    }
+}
+
 // espeak_words.drop_r_before_consonant: RP says r only before a vowel.
 void dropRBeforeConsonant(Phonemes& phonemes)
 {
@@ -188,6 +210,7 @@ bool mend(std::string_view word, Phonemes& phonemes, EspeakVoice voice)
 {
     silentRrh(word, phonemes);
     dropYodAfterR(phonemes);
+    oneStressOfARun(phonemes);
     if (voice == EspeakVoice::EnGb) {
         dropRBeforeConsonant(phonemes);
     }

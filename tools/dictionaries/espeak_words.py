@@ -10,14 +10,15 @@ a consonant (Rihn rɪhn, Mishra mɪshˈrɑː), the h of a Greek -rrh-
 (arrhythmia əˈrhɪθmiə), a g at the end of an Irish -agh (Kavanagh
 ˈkævənɑːɡ), an RP r before a consonant (marquis mɑːrˈkiː), a yod after r
 (pruner ˈprjuːnə), ŋ in an unstressed in- or con- (including ɪŋˈkluːdɪŋ),
-and no vowel at all (qu). mend() takes these out. It needs nothing but the
+a secondary stress on every letter of a spelt word (http ˌeɪtʃˌtiːˌtiːˈpiː) and no
+vowel at all (qu). mend() takes these out. It needs nothing but the
 word and its phonemes, so that any other reader of espeak-ng's answers can
 apply the same rules word by word; the rules that compare a word with other
 entries (its stem, CMUdict, the other voice) live elsewhere. The rules of
 mend_any() hold for every entry and the generator applies them to all.
 """
 
-from .phonemes import copy
+from .phonemes import copy, one_primary
 
 VOWEL_FREE_INTERJECTIONS = {"hm", "hmm", "hmmm", "mm", "mmm", "sh", "shh", "shhh", "psst", "pst", "tsk"}
 U_VOWELS = ("H", "u", "uq")
@@ -28,7 +29,7 @@ def mend(word, phonemes, british):
     that keeps no vowel and is no interjection (qu, sch), which is then
     better spelt than said."""
     result = copy(phonemes)
-    for rule in (silent_rrh, drop_yod_after_r):
+    for rule in (silent_rrh, drop_yod_after_r, one_stress_of_a_run):
         result = rule(word, result)
     if british:
         result = drop_r_before_consonant(word, result)
@@ -50,6 +51,24 @@ def mend_any(word, phonemes):
 
 def is_consonant(phonemes, i, code=None):
     return 0 <= i < len(phonemes) and not phonemes[i][1] and (code is None or phonemes[i][0] == code)
+
+
+def one_stress_of_a_run(word, phonemes):
+    # espeak-ng gives every letter of a word it spells out a secondary stress
+    # (ctr ˌsiːˌtiːˈɑː), and some runs of syllables before the main one
+    # (nonagenarian ˌnɒˌneɪ-); dictionaries mark the first of such a run
+    # only (ˌeɪtʃtiːtiːˈpiː), as the abbreviations of these files are
+    # written. A vowel right before another keeps its stress, or it would
+    # be weakened (ctr ˌsiːˌtiːˈɑː, not -tiˈɑː). The main stress is the last
+    # primary (http's, where espeak-ng gives two).
+    result, previous = one_primary(phonemes), 0
+    for i, p in enumerate(result):
+        if p[1]:
+            stress = p[2]
+            if stress == 2 and previous == 2 and not (i + 1 < len(result) and result[i + 1][1]):
+                p[2] = 0
+            previous = stress
+    return result
 
 
 def drop_h_before_consonant(word, phonemes):

@@ -19,6 +19,7 @@ the words that come out as CMUdict has them (same()); a pattern is admitted
 with AGREEMENT of at least MINIMUM_WORDS words.
 """
 
+from .ga_to_rp import no_clash
 from .phonemes import PRIMARY, copy, join, parse, sounds
 
 AGREEMENT = 0.95
@@ -52,6 +53,12 @@ PREFIXES = {
     "de": [(("dJ", "dJ"), ("di", "dJ"), "rhythm"), ("dJ", "dJ", 2), ("dJ", "dJ", 0), ("dI", "dI", 0)],
     "dis": [(("dIs", "dIs"), ("dIs", "dIs"), "rhythm"), ("dIs", "dIs", 0), ("dIs", "dIs", 2)],
 }
+
+# re-, pre- and de- before a vowel are the prefix of "again", "before" and
+# "undo", with its full vowel and a secondary stress (reapply ˌriːəˈplaɪ,
+# preexist, deactivate), where before a consonant most words only look
+# prefixed (report, prevent, deliver). One pattern.
+VOWEL_PREFIXES = {"re": ("rJ", "rJ", 2), "pre": ("prJ", "prJ", 2), "de": ("dJ", "dJ", 2)}
 
 # Suffixes that leave the stress where the stem has it, with their
 # inflections: (British, American).
@@ -156,7 +163,8 @@ def build_prefixed(form, stem, lookup, british):
     if stress == 0:
         for p in result[: len(head)]:
             p[2] = 0
-    return result
+    # As CMUdict's words are printed: reapplication ˌriːæplɪˈkeɪʃən.
+    return no_clash(result)
 
 
 def build_compound(first, second, lookup):
@@ -176,6 +184,13 @@ def patterns(word, known):
                 found.append((("suffix", suffix, how),
                               lambda lookup, british, stem=stem, how=how, suffix=suffix:
                               build_suffixed(stem, how, suffix, lookup, british)))
+    for prefix, form in VOWEL_PREFIXES.items():
+        stem = word[len(prefix) :]
+        if word.startswith(prefix) and stem[:1] in VOWEL_LETTERS and len(stem) >= 3 \
+                and one_reading(known, stem):
+            found.append((("prefix before a vowel",),
+                          lambda lookup, british, stem=stem, form=form:
+                          build_prefixed(form, stem, lookup, british)))
     for prefix, forms in PREFIXES.items():
         stem = word[len(prefix) :]
         if word.startswith(prefix) and len(stem) >= 3 and one_reading(known, stem):
@@ -238,6 +253,9 @@ def comparable(phonemes, strict=0):
                 continue  # bundling as ˈbʌndlɪŋ or ˈbʌndəlɪŋ
             key.append(("@", False))
             continue
+        if p[1] and p[0] == "J" and p[2] != PRIMARY:
+            key.append(("i", False))  # CMUdict's IY: ˌiː or i by its stress mark alone
+            continue
         key.append((MERGED.get(p[0], p[0]), p[2] == PRIMARY))
     return key
 
@@ -296,7 +314,7 @@ def measure(words, lookup, common, guesses, homographs=frozenset()):
             if found[0][0] == "prefix" else [found[:2]]
         for pattern, built in tried:
             total, agreeing = counts.get(pattern, (0, 0))
-            strict = part_start(built) if pattern[0] == "prefix" and built else 0
+            strict = part_start(built) if pattern[0].startswith("prefix") and built else 0
             counts[pattern] = (total + 1, agreeing + same(built, lookup[word], strict))
     return counts
 
@@ -328,6 +346,8 @@ def admitted_patterns(counts):
 
 
 def pattern_name(pattern):
+    if pattern[0] == "prefix before a vowel":
+        return "re-, pre-, de- before a vowel, `rJ`, secondary stress"
     if pattern[0] == "compound":
         return "compound of two words, stressed on the first"
     if pattern[0] == "prefix":

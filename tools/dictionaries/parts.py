@@ -263,9 +263,12 @@ def comparable(phonemes, strict=0):
 # Patterns whose words espeak-ng's spelling rules often stress wrongly
 # (unstring ˈʌnstrɪŋ, creosoting kriˈɒsəʊtɪŋ), while the stem's stress
 # stays: their split is told by the consonants and syllables alone.
-# Measured as the others; dis-, mis-, -ly and -est do not pass so.
-STRESS_BLIND_FITS = {("prefix", "un"), ("suffix", "ing"), ("suffix", "er"), ("suffix", "ness"),
-                     ("suffix", "less"), ("suffix", "ship"), ("suffix", "ships"), ("suffix", "fully")}
+# Measured as the others; dis-, mis-, -ly, -est, -ism and -ists do not
+# pass so.
+STRESS_BLIND_FITS = {("prefix", "un"), ("prefix", "non"), ("suffix", "ing"), ("suffix", "er"),
+                     ("suffix", "ers"), ("suffix", "ness"), ("suffix", "less"), ("suffix", "ment"),
+                     ("suffix", "ments"), ("suffix", "ful"), ("suffix", "fully"), ("suffix", "ship"),
+                     ("suffix", "ships")}
 
 
 def fits_guess(pattern, built, guess):

@@ -216,16 +216,17 @@ def one_reading(known, stem):
 def same(built, wanted, strict=0):
     """The same sounds with the main stress on the same vowel. What
     CMUdict itself says both ways counts as one: the weak vowels ə, ɪ and
-    i and an unstressed ɛ (prohibit with ɪ but prohibiting with ə, refined
-    with ɪ but unrefined with i), ʌ and ə, which it writes with one symbol
-    told apart by its stress mark alone (unkind with either), a glide
+    i and an unstressed ɛ, iː or ʊ (prohibit with ɪ but prohibiting with ə,
+    refined with ɪ but unrefined with i, handful with ʊ), ʌ and ə, and iː
+    and i, which it writes with one symbol each told apart by its stress
+    mark alone (unkind with AH0 or AH2, reassess with IY0 or IY2), a glide
     between two vowels and none (stowing), ə before a syllabic l or a
     final m and none (bundling, tribalism), one consonant for two
     (nonnative), LOT and THOUGHT, which most Americans merge (box but
     toolbox ɔː), and an unstressed r-coloured vowel as ɝ or ɚ. A prefix's
     own vowel is what a prefix pattern is measured on, so it is compared
-    strictly (strict: its phonemes): re- as ri or as rɪ are two ways of
-    saying it."""
+    strictly (strict: its phonemes), ə and ɪ and the readings of one
+    symbol aside: re- as ri or as rɪ are two ways of saying it."""
     return built is not None and comparable(built, strict) == comparable(wanted, strict)
 
 
@@ -236,7 +237,7 @@ STRICTLY_WEAK = ("q", "I", "E:")
 
 def comparable(phonemes, strict=0):
     """The phonemes as same() compares them; the first strict ones keep
-    ɪ, i and ɛ apart."""
+    i, ɛ and ʊ apart from ə and ɪ."""
     key = []
     for i, p in enumerate(phonemes):
         between_vowels = 0 < i < len(phonemes) - 1 and phonemes[i - 1][1] and phonemes[i + 1][1]
@@ -244,7 +245,8 @@ def comparable(phonemes, strict=0):
             continue
         if not p[1] and i and phonemes[i - 1][0] == p[0]:
             continue  # nonnative with one n or two
-        if p[0] == "q" and i + 2 == len(phonemes) and phonemes[i - 1][0] == "z" and phonemes[i + 1][0] == "m":
+        if p[0] == "q" and i + 2 == len(phonemes) and phonemes[i - 1][0] == "z" \
+                and phonemes[i + 1][0] == "m":
             continue  # -ism as ˈɪzəm or with a syllabic m
         weak = STRICTLY_WEAK if i < strict else WEAK
         if p[1] and p[2] != PRIMARY and (p[0] in weak or p[0] == "A"):

@@ -34,8 +34,9 @@ struct ReadingStep
 // Made with a ReadingStep, it first reads what the normaliser would drop
 // (numbers, money, units, times, joined words) as words of the dictionary,
 // and picks homographs' readings and strong forms from their context. Made
-// without one it is literal: every sentence takes exactly the path that the
-// specification of the transcriber describes (a guess aside, when asked for).
+// without one it is literal: every sentence is looked up word by word as
+// typed, as the program did before it read running text, so that earlier
+// output can always be had again (a guess aside, when asked for).
 class TranscriptionEngine
 {
 public:

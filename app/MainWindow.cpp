@@ -171,7 +171,7 @@ void MainWindow::on_btnPhonetize_clicked()
         reportUnreadableDictionary(dictionaryPath, QString::fromLocal8Bit(loaded.reason));
         return;
     }
-    addPersonalWordList(ui->rdbBritish->isChecked());
+    addPersonalWordList(selectedVariety() == kestrano::Variety::British);
 
     // Read beside the dictionaries at every press, like them; without it
     // every homograph keeps the dictionary's reading.
@@ -293,8 +293,9 @@ QString MainWindow::wordOfNotFoundForm(const QString& form) const
 
 QString MainWindow::bracketedGuess(const QString& word)
 {
-    const kestrano::EspeakGuesser guesser(
-        ui->rdbBritish->isChecked() ? kestrano::EspeakVoice::EnGb : kestrano::EspeakVoice::EnUs);
+    const kestrano::EspeakGuesser guesser(selectedVariety() == kestrano::Variety::British
+                                              ? kestrano::EspeakVoice::EnGb
+                                              : kestrano::EspeakVoice::EnUs);
     const std::u16string code = guesser.guess(word.toStdU16String());
     if (code.empty()) {
         const QString reason = QString::fromStdString(guesser.unavailableReason());

@@ -117,7 +117,19 @@ void dropYodAfterR(Phonemes& phonemes)
     });
 }
 
-void onePrimary(Phonemes& phonemes);
+// phonemes.one_primary: of two primary stresses the last is the main one.
+void onePrimary(Phonemes& phonemes)
+{
+    Phoneme* last = nullptr;
+    for (Phoneme& phoneme : phonemes) {
+        if (phoneme.vowel && phoneme.stress == Phoneme::Primary) {
+            if (last != nullptr) {
+                last->stress = Phoneme::Secondary;
+            }
+            last = &phoneme;
+        }
+    }
+}
 
 // espeak_words.one_stress_of_a_run: of secondary stresses on successive
 // syllables only the first stays (http ˌeɪtʃtiːtiːˈpiː), but for a vowel
@@ -292,20 +304,6 @@ void pretonicStress(Phonemes& phonemes)
     if (first.stress == Phoneme::Unstressed && phonemes[vowels[1]].stress == Phoneme::Unstressed &&
         !weak) {
         first.stress = Phoneme::Secondary;
-    }
-}
-
-// phonemes.one_primary: of two primary stresses the last is the main one.
-void onePrimary(Phonemes& phonemes)
-{
-    Phoneme* last = nullptr;
-    for (Phoneme& phoneme : phonemes) {
-        if (phoneme.vowel && phoneme.stress == Phoneme::Primary) {
-            if (last != nullptr) {
-                last->stress = Phoneme::Secondary;
-            }
-            last = &phoneme;
-        }
     }
 }
 

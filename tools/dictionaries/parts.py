@@ -180,20 +180,20 @@ def patterns(word, known):
     found = []
     for suffix in sorted(SUFFIXES, key=lambda s: (-len(s), s)):
         for stem, how in suffix_stems(word, suffix):
-            if one_reading(known, stem):
+            if known.one_reading(stem):
                 found.append((("suffix", suffix, how),
                               lambda lookup, british, stem=stem, how=how, suffix=suffix:
                               build_suffixed(stem, how, suffix, lookup, british)))
     for prefix, form in VOWEL_PREFIXES.items():
         stem = word[len(prefix) :]
         if word.startswith(prefix) and stem[:1] in VOWEL_LETTERS and len(stem) >= 3 \
-                and one_reading(known, stem):
+                and known.one_reading(stem):
             found.append((("prefix before a vowel",),
                           lambda lookup, british, stem=stem, form=form:
                           build_prefixed(form, stem, lookup, british)))
     for prefix, forms in PREFIXES.items():
         stem = word[len(prefix) :]
-        if word.startswith(prefix) and len(stem) >= 3 and one_reading(known, stem):
+        if word.startswith(prefix) and len(stem) >= 3 and known.one_reading(stem):
             for index, form in enumerate(forms):
                 found.append((("prefix", prefix, index),
                               lambda lookup, british, stem=stem, form=form:
@@ -205,12 +205,6 @@ def patterns(word, known):
                           lambda lookup, british, first=first, second=second:
                           build_compound(first, second, lookup)))
     return found
-
-
-def one_reading(known, stem):
-    # A prefix's stem that is said two ways (read, wind, bow) does not say
-    # which of them the word has (unread ʌnˈred).
-    return known.one_reading(stem) if hasattr(known, "one_reading") else stem in known
 
 
 def same(built, wanted, strict=0):
@@ -392,6 +386,8 @@ class _KnownExcept:
         self.common, self.lookup, self.word, self.homographs = common, lookup, word, homographs
 
     def one_reading(self, other):
+        # A part that is said two ways (read, wind, bow) does not say which
+        # of them the word has (unread ʌnˈred).
         return other in self and other not in self.homographs
 
     def __contains__(self, other):

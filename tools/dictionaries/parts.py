@@ -20,7 +20,7 @@ with AGREEMENT of at least MINIMUM_WORDS words.
 """
 
 from .ga_to_rp import no_clash
-from .phonemes import PRIMARY, copy, join, parse, sounds
+from .phonemes import PRIMARY, copy, join, parse, sounds, tense_weak_vowels
 
 AGREEMENT = 0.95
 MINIMUM_WORDS = 20
@@ -86,6 +86,14 @@ SUFFIXES = {
 }
 VOWEL_LETTERS = "aeiouy"
 
+# Suffixes that take the main stress themselves, the stem's main stress
+# becoming secondary (advisee ədˌvaɪˈziː, officialese, kitchenette):
+# (British, American).
+STRESSED_SUFFIXES = {
+    "ee": ("J", "J"), "eer": ("Iq", "Ir"), "ese": ("Jz", "Jz"), "esque": ("esk", "esk"),
+    "ette": ("et", "et"), "ique": ("Jk", "Jk"), "aire": ("eq", "er"),
+}
+
 
 def suffix_stems(word, suffix):
     """(stem, how) for each spelling by which the word may be the stem
@@ -140,6 +148,12 @@ def build_suffixed(stem, how, suffix, lookup, british):
     return join([stem_phonemes, tail], late=False)
 
 
+def build_stress_taking(stem, suffix, lookup, british):
+    tail = parse(STRESSED_SUFFIXES[suffix][0 if british else 1])
+    stem_phonemes = with_linking_r(stem, lookup[stem], True) if british else lookup[stem]
+    return tense_weak_vowels(join([stem_phonemes, tail], late=True))
+
+
 def parse_unstressed(code):
     phonemes = parse(code)
     for p in phonemes:
@@ -178,6 +192,13 @@ def patterns(word, known):
     phonemes. A compound takes the main stress on its first part, as nouns
     do (sunscreen ˈsʌnskriːn)."""
     found = []
+    # Before the others, so that -eer is not taken for -er.
+    for suffix in sorted(STRESSED_SUFFIXES, key=lambda s: (-len(s), s)):
+        for stem, how in suffix_stems(word, suffix):
+            if known.one_reading(stem):
+                found.append((("stressed suffix", suffix, how),
+                              lambda lookup, british, stem=stem, suffix=suffix:
+                              build_stress_taking(stem, suffix, lookup, british)))
     for suffix in sorted(SUFFIXES, key=lambda s: (-len(s), s)):
         for stem, how in suffix_stems(word, suffix):
             if known.one_reading(stem):
@@ -265,6 +286,9 @@ STRESS_BLIND_FITS = {("prefix", "un"), ("prefix", "non"), ("suffix", "ing"), ("s
                      ("suffix", "ers"), ("suffix", "ness"), ("suffix", "less"), ("suffix", "ment"),
                      ("suffix", "ments"), ("suffix", "ful"), ("suffix", "fully"), ("suffix", "ship"),
                      ("suffix", "ships")}
+# So are the suffixes that take the main stress, which espeak-ng often
+# leaves on the stem (advisee ədˈvaɪziː).
+STRESS_BLIND_KINDS = {"stressed suffix"}
 
 
 def fits_guess(pattern, built, guess):
@@ -282,7 +306,7 @@ def fits_guess(pattern, built, guess):
         vowels = [p for p in phonemes if p[1]]
         primary = next((i for i, p in enumerate(vowels) if p[2] == PRIMARY), 0)
         return [p[0] for p in phonemes if not p[1]], len(vowels), \
-            None if pattern[:2] in STRESS_BLIND_FITS else primary
+            None if pattern[:2] in STRESS_BLIND_FITS or pattern[0] in STRESS_BLIND_KINDS else primary
     if shape(built) != shape(guess):
         return False
     if pattern[0] != "compound":
@@ -349,6 +373,8 @@ def pattern_name(pattern):
         return "re-, pre-, de- before a vowel, `rJ`, secondary stress"
     if pattern[0] == "compound":
         return "compound of two words, stressed on the first"
+    if pattern[0] == "stressed suffix":
+        return f"-{pattern[1]}, stressed"
     if pattern[0] == "prefix":
         form = PREFIXES[pattern[1]][pattern[2]]
         stress = {0: "unstressed", 1: "stressed", 2: "secondary stress", "rhythm": "stressed by rhythm"}

@@ -94,6 +94,19 @@ STRESSED_SUFFIXES = {
     "ette": ("et", "et"), "ique": ("Jk", "Jk"), "aire": ("eq", "er"),
 }
 
+# Suffixes that move the main stress onto the syllable before them, or onto
+# their own -a- (atomic, reality, musician, classify, information):
+# (British, American, whether the suffix itself takes the stress). A stem
+# in -y or -a loses that vowel (history, historic; Canada, Canadian).
+STRESS_MOVING_SUFFIXES = {
+    "ic": ("Ik", "Ik", False), "ical": ("Ikql", "Ikql", False), "ity": ("qti", "qti", False),
+    "ian": ("iqn", "iqn", False), "ial": ("iql", "iql", False), "ious": ("iqs", "iqs", False),
+    "ify": ("IfaI", "IfaI", False), "ation": ("'eISqn", "'eISqn", True),
+}
+# The stem's main vowel, left unstressed right before the new stress, is
+# said weak (inform, information ˌɪnfəˈmeɪʃən) or kept (relax, relaxation).
+STRESS_MOVING_WAYS = ("weak", "kept")
+
 
 def suffix_stems(word, suffix):
     """(stem, how) for each spelling by which the word may be the stem
@@ -117,6 +130,14 @@ def suffix_stems(word, suffix):
         found.append((base[:-1] + "y", "y"))
     if suffix == "y" and word.endswith("ly"):
         found.append((word[:-2] + "le", "le"))
+    return found
+
+
+def stress_moving_stems(word, suffix):
+    found = suffix_stems(word, suffix)
+    if found:
+        base = word[: -len(suffix)]
+        found += [(base + "y", "y"), (base + "a", "a")]
     return found
 
 
@@ -152,6 +173,41 @@ def build_stress_taking(stem, suffix, lookup, british):
     tail = parse(STRESSED_SUFFIXES[suffix][0 if british else 1])
     stem_phonemes = with_linking_r(stem, lookup[stem], True) if british else lookup[stem]
     return tense_weak_vowels(join([stem_phonemes, tail], late=True))
+
+
+def build_stress_moving(stem, how, suffix, way, lookup, british):
+    """The stem with the suffix and the main stress moved, or None where the
+    stressed syllable's vowel is one the rule cannot know: the stem's weak
+    vowel there (atom ˈætəm, atomic əˈtɒmɪk)."""
+    british_code, american_code, own_stress = STRESS_MOVING_SUFFIXES[suffix]
+    stem_phonemes = copy(lookup[stem])
+    if how in ("y", "a"):
+        if not stem_phonemes[-1][1]:
+            return None
+        stem_phonemes = stem_phonemes[:-1]
+    tail = parse_unstressed(british_code if british else american_code)
+    if own_stress:
+        next(p for p in tail if p[1])[2] = PRIMARY
+    if suffix in ("ian", "ial", "ious") and stem_phonemes and stem_phonemes[-1][0] in ("k", "s", "t"):
+        stem_phonemes[-1][0] = "S"  # music, musician; finance, financial
+        tail = tail[1:]
+    vowels = [p for p in stem_phonemes if p[1]]
+    if not vowels:
+        return None
+    target = next(p for p in tail if p[1]) if own_stress else vowels[-1]
+    if not own_stress and target[0] in STRICTLY_WEAK + ("i", "u") and target[2] != PRIMARY:
+        return None
+    syllables = vowels + [p for p in tail if p[1]]
+    at = next(i for i, p in enumerate(syllables) if p is target)
+    for i, p in enumerate(vowels):
+        if p[2] == PRIMARY and p is not target:
+            p[2] = 2 if at - i >= 2 else 0
+            if not p[2] and way == "weak" and p[0] not in ("i", "J"):
+                p[0] = "q"
+    target[2] = PRIMARY
+    if british:
+        stem_phonemes = with_linking_r(stem, stem_phonemes, True)
+    return no_clash(tense_weak_vowels(stem_phonemes + tail))
 
 
 def parse_unstressed(code):
@@ -225,6 +281,14 @@ def patterns(word, known):
             found.append((("compound",),
                           lambda lookup, british, first=first, second=second:
                           build_compound(first, second, lookup)))
+    # Last, so that they take no word from the others when measured.
+    for suffix in sorted(STRESS_MOVING_SUFFIXES, key=lambda s: (-len(s), s)):
+        for stem, how in stress_moving_stems(word, suffix):
+            if known.one_reading(stem):
+                for way in STRESS_MOVING_WAYS:
+                    found.append((("stress-moving suffix", suffix, way),
+                                  lambda lookup, british, stem=stem, how=how, suffix=suffix, way=way:
+                                  build_stress_moving(stem, how, suffix, way, lookup, british)))
     return found
 
 
@@ -333,8 +397,13 @@ def measure(words, lookup, common, guesses, homographs=frozenset()):
             continue
         # A prefix is measured in every way it may be said, to find the
         # one CMUdict uses.
-        tried = [(p, b(lookup, False)) for p, b in patterns(word, known) if p[:2] == found[0][:2]] \
-            if found[0][0] == "prefix" else [found[:2]]
+        tried = [found[:2]]
+        if found[0][0] in ("prefix", "stress-moving suffix"):
+            tried = [(p, b(lookup, False)) for p, b in patterns(word, known) if p[:2] == found[0][:2]]
+        if found[0][0] == "stress-moving suffix":
+            # Each way once, on the first stem that fits.
+            tried = list({p: built for p, built in reversed(tried)
+                          if fits_guess(p, built, guesses.get(word))}.items())
         for pattern, built in tried:
             total, agreeing = counts.get(pattern, (0, 0))
             strict = part_start(built) if pattern[0].startswith("prefix") and built else 0
@@ -362,7 +431,7 @@ def admitted_patterns(counts):
     for pattern, (total, agreeing) in counts.items():
         if total < MINIMUM_WORDS or agreeing < AGREEMENT * total:
             continue
-        family = pattern[:2] if pattern[0] == "prefix" else pattern
+        family = pattern[:2] if pattern[0] in ("prefix", "stress-moving suffix") else pattern
         if family not in best or agreeing > counts[best[family]][1]:
             best[family] = pattern
     return set(best.values())
@@ -375,6 +444,8 @@ def pattern_name(pattern):
         return "compound of two words, stressed on the first"
     if pattern[0] == "stressed suffix":
         return f"-{pattern[1]}, stressed"
+    if pattern[0] == "stress-moving suffix":
+        return f"-{pattern[1]}, stress moved, former stressed vowel {pattern[2]}"
     if pattern[0] == "prefix":
         form = PREFIXES[pattern[1]][pattern[2]]
         stress = {0: "unstressed", 1: "stressed", 2: "secondary stress", "rhythm": "stressed by rhythm"}

@@ -27,7 +27,8 @@ import re
 from collections import namedtuple
 
 from .british import pretonic_stress
-from .phonemes import PRIMARY, consonant, copy, drop_stress_after_primary, normalise
+from .phonemes import PRIMARY, SECONDARY, consonant, copy, drop_stress_after_primary, normalise
+from .reviewed import NOT_AGAIN
 
 WEAK = ("q", "I", "i", "u")
 FULL_BEFORE_R = {"I": "Iq", "J": "Iq", "i": "Iq", "e": "eq", "eI": "eq", "u": "uq", "H": "uq",
@@ -343,3 +344,38 @@ def british(word, alternatives, espeak_gb, espeak_us, listed):
     if espeak_us is not None and skeleton(espeak_us) == base and theirs != base:
         return "accent", espeak_gb
     return "cmudict", to_rp(word, alternatives[0], espeak_gb)
+
+
+DERIVED_ENDINGS = ("", "s", "'s", "es", "d", "ed", "ing", "er", "ers", "er's", "ment", "ments", "able",
+                   "ion", "ions")
+
+
+def again_prefix(word, ga, rp, cmudict_words):
+    """RP's ˌriː- for the re- of "again" that CMUdict leaves unstressed
+    before the stressed syllable of a consonant (rebuild ˌriːˈbɪld,
+    recapture), where the rest of the word is a CMUdict word and the word
+    is none of the reviewed NOT_AGAIN (remind, report). Before a vowel RP
+    dictionaries mostly print the weak ri (reorganize riˈɔːɡənaɪz,
+    reopen), which CMUdict's entry gives already."""
+    if not (word.startswith("re") and word[2:] in cmudict_words and starts_unstressed_ri(ga)
+            and starts_unstressed_ri(rp, "I")) or not_again(word):
+        return rp
+    if next(p for p in rp[2:] if p[1])[2] != PRIMARY:
+        return rp
+    result = copy(rp)
+    result[1] = ["J", True, SECONDARY]
+    return result
+
+
+def starts_unstressed_ri(phonemes, *also):
+    """r, an unstressed iː (or one of also), then a consonant."""
+    return len(phonemes) > 3 and phonemes[0][0] == "r" and phonemes[1][1] and not phonemes[1][2] \
+        and phonemes[1][0] in ("i", "J") + also and not phonemes[2][1]
+
+
+def not_again(word):
+    for base in NOT_AGAIN:
+        stems = {base, base + base[-1], base[:-1] if base.endswith("e") else base}
+        if any(word == stem + ending for stem in stems for ending in DERIVED_ENDINGS):
+            return True
+    return False

@@ -125,3 +125,58 @@ AMERICAN_OVERRIDES = {
     "thirty": "'TE:rti",  # CMUdict's first entry spells the flap as d
     "pronunciation": 'prq"nAnsi\'eISqn',  # CMUdict's first entry has proʊ-, after "pronounce"
 }
+
+# Words of re- and a word that CMUdict also holds, said with an unstressed
+# iː, whose re- does not mean "again": British keeps CMUdict's ri- or its
+# own rɪ- in them (see ga_to_rp.again_prefix). Each covers its inflected
+# and derived forms (remind, reminded, reminder).
+NOT_AGAIN = {
+    "rebound": "spring back, rɪˈbaʊnd",
+    "rebuff": "no buff",
+    "recant": "no cant",
+    "recap": "short for recapitulate, ˈriːkæp",
+    "recede": "no cede",
+    "recite": "no cite",
+    "reclaim": "claim back, rɪˈkleɪm",
+    "recoil": "no coil",
+    "redicker": "a name",
+    "redouble": "intensify, rɪˈdʌbəl",
+    "redoubt": "no doubt",
+    "redress": "remedy",
+    "regain": "get back, rɪˈɡeɪn",
+    "regenerate": "renew, rɪˈdʒenəreɪt",
+    "rehearse": "no hearse",
+    "relapse": "no lapse",
+    "release": "let go",
+    "reloral": "a name",
+    "relying": "rely and -ing",
+    "remediate": "remedy",
+    "remind": "no mind",
+    "remiss": "no miss; remission too",
+    "remove": "take away",
+    "repaid": "paid back, rɪˈpeɪd",
+    "repay": "pay back, rɪˈpeɪ",
+    "replacement": "put in the place of, rɪˈpleɪs",
+    "report": "tell",
+    "repose": "rest",
+    "repress": "hold down",
+    "republic": "no public",
+    "repulse": "no pulse",
+    "repute": "no pute",
+    "requiring": "require and -ing",
+    "research": "study",
+    "resolve": "decide",
+    "resounding": "echoing, rɪˈzaʊndɪŋ",
+    "restrain": "hold back",
+    "restrict": "no strict",
+    "retrace": "go back over, rɪˈtreɪs",
+    "retract": "draw back",
+    "retreat": "withdraw",
+    "retrench": "cut back",
+    "reverb": "short for reverberation, ˈriːvɜːb",
+    "review": "examine, rɪˈvjuː",
+    "revile": "no vile",
+    "revision": "no vision",
+    "revive": "no vive",
+    "revolt": "no volt",
+}

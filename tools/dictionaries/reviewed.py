@@ -169,6 +169,7 @@ NOT_AGAIN = {
     "resounding": "echoing, rɪˈzaʊndɪŋ",
     "restrain": "hold back",
     "restrict": "no strict",
+    "resurge": "rɪˈsɜːdʒ, as resurgence",
     "retrace": "go back over, rɪˈtreɪs",
     "retract": "draw back",
     "retreat": "withdraw",

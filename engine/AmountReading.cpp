@@ -129,8 +129,10 @@ std::optional<Amount> parseAmount(std::u16string_view text)
 
 bool isOne(std::u16string_view digits)
 {
+    // "£.00" has no whole digits at all, so there may be no digit to look at.
     const std::size_t first = digits.find_first_not_of(u'0');
-    return first + 1 == digits.size() && digits[first] == u'1';
+    return first != std::u16string_view::npos && first + 1 == digits.size() &&
+           digits[first] == u'1';
 }
 
 // "1/2", "3/4": a proper fraction, as said after a whole number.

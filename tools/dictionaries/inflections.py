@@ -27,9 +27,11 @@ SIBILANTS = set("GCzsSZ")
 # Stems that the endings must not be taken from: abbreviations (corp is
 # said corporation, corps is not its plural) and numbers.
 NO_STEM_TAGS = {"abbreviation", "number"}
+# The tag of the entries set by hand in reviewed.py.
+HAND_TAG = "kestrano"
 # CMUdict's words were written down one by one: Lucas is no plural of Luca,
 # and houses keeps its z. Their codes, and the ones set by hand, are kept.
-CURATED_TAGS = {"cmudict", "cmudict-rp", "kestrano", "abbreviation", "number"}
+CURATED_TAGS = {"cmudict", "cmudict-rp", HAND_TAG, "abbreviation", "number"}
 
 # The end of a word: (how the stem's last consonant changes, reason), for
 # the word and the compounds that end in it (footpaths, greenhouses).
@@ -151,10 +153,20 @@ def without_s(code):
     return code[:-1] if code[-1:] in ("s", "z") else None
 
 
-def inflected(word, entries, excluded=frozenset()):
+def from_hand_set_stem(word, found, entries, hand_set):
+    """Whether a curated word is an inflection of a stem whose code was set
+    by hand because its source says it wrong: the source says the form the
+    same wrong way (espeak-ng's RP one wɒn gives CMUdict's ones wɒnz too),
+    so the form follows the stem."""
+    return found is not None and found[0] in hand_set and entries[found[0]][0] == HAND_TAG \
+        and entries[word][0] != HAND_TAG
+
+
+def inflected(word, entries, excluded=frozenset(), hand_set=frozenset()):
     """The code the word should have as an inflection, or None when it is
     none. entries: word -> (source tag, code). A curated entry keeps its
-    own code but for the voicing of its ending and the irregular forms. A
+    own code but for the voicing of its ending and the irregular forms,
+    unless its stem is one of hand_set (see from_hand_set_stem). A
     possessive whose stem the file lacks ends as the engine would end its
     own code without the 's (Kate's keɪts, not keɪtz)."""
     found = find_stem(word, entries, excluded)
@@ -162,7 +174,7 @@ def inflected(word, entries, excluded=frozenset()):
     if found is None:
         body = without_s(code) if word.endswith("'s") and tag not in CURATED_TAGS else None
         return with_ending(body, "s") if body else None
-    if tag in CURATED_TAGS:
+    if tag in CURATED_TAGS and not from_hand_set_stem(word, found, entries, hand_set):
         rule = irregular_rule(word)
         if rule and found[1]:
             return irregular(entries[found[0]][1], found[1], rule)
@@ -180,7 +192,7 @@ def inflected(word, entries, excluded=frozenset()):
 TAG = "inflection"
 
 
-def regularise(entries, excluded=frozenset()):
+def regularise(entries, excluded=frozenset(), hand_set=frozenset()):
     """entries: word -> (source tag, code), changed in place so that every
     inflected form is said as inflected() says, under the tag "inflection";
     stems before their forms, so that kate's follows a mended kate. Returns
@@ -190,9 +202,10 @@ def regularise(entries, excluded=frozenset()):
         tag, code = entries[word]
         if " " in code:
             continue
-        wanted = inflected(word, entries, excluded)
+        wanted = inflected(word, entries, excluded, hand_set)
         if wanted is not None:
             changed += wanted != code
-            from_stem = tag not in CURATED_TAGS and find_stem(word, entries, excluded)
+            found = find_stem(word, entries, excluded)
+            from_stem = found and (tag not in CURATED_TAGS or from_hand_set_stem(word, found, entries, hand_set))
             entries[word] = (TAG if from_stem else tag, wanted)
     return changed

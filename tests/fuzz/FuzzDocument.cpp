@@ -36,9 +36,13 @@ bool holdsReadableWord(const TranscriptionEngine& literal, const HomographTable&
 {
     const std::vector<WordTranscription> words = literal.transcribeWords(text.toStdU16String());
     for (std::size_t i = 0; i < words.size(); ++i) {
-        // Apostrophes are quotes around a Roman number (II'); a lone I is
-        // the pronoun but after a capitalised word (Henry I of England).
+        // Apostrophes are quotes around a Roman number (II') or its
+        // possessive (II's); a lone I is the pronoun but after a capitalised
+        // word (Henry I of England).
         std::u16string letters = words[i].word;
+        if (letters.ends_with(u"'s")) {
+            letters.resize(letters.size() - 2);
+        }
         std::erase(letters, u'\'');
         const std::u16string before = i > 0 ? words[i - 1].word : std::u16string();
         const bool capitalBefore = before.size() > 1 && before[0] >= u'A' && before[0] <= u'Z';

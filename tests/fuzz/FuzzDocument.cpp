@@ -37,9 +37,12 @@ bool holdsReadableWord(const TranscriptionEngine& literal, const HomographTable&
     const std::vector<WordTranscription> words = literal.transcribeWords(text.toStdU16String());
     for (std::size_t i = 0; i < words.size(); ++i) {
         // Apostrophes are quotes around a Roman number (II') or its
-        // possessive (II's); a lone I is the pronoun but after a capitalised
+        // possessive (II's'); a lone I is the pronoun but after a capitalised
         // word (Henry I of England).
         std::u16string letters = words[i].word;
+        while (letters.ends_with(u'\'')) {
+            letters.pop_back();
+        }
         if (letters.ends_with(u"'s")) {
             letters.resize(letters.size() - 2);
         }

@@ -174,6 +174,7 @@ private:
     AmountReading sayList(std::u16string_view text);
     AmountReading sayPlain(const Amount& amount);
     AmountReading sayWholeWithSuffix(const Amount& amount);
+    AmountReading plural(const Amount& amount, bool possessive);
     void wholeNumber(std::u16string_view digits, bool year);
     void quantity(const Amount& amount);
     AmountReading money(const Amount& amount, std::u16string_view suffix);
@@ -347,7 +348,37 @@ AmountReading Speaker::sayParsed(const Amount& amount)
     if ((rest == u"p" || rest == u"\u00A2") && !amount.point) {
         return minorMoney(amount, currencyOf(rest == u"p" ? u'\u00A3' : u'$'));
     }
+    if (rest == u"s" || rest == u"s'" || rest == u"s\u2019") {
+        return plural(amount, false);
+    }
+    if (rest == u"'s" || rest == u"\u2019s") {
+        return plural(amount, true);
+    }
     return sayWholeWithSuffix(amount);
+}
+
+// 3s, 6's, the 10,000s: the dictionaries derive 20s and 1990s from the
+// digits as written, but give a single digit no ending and take 10000s for
+// 1000 and something else; those are said here, the ending on the last word.
+AmountReading Speaker::plural(const Amount& amount, bool possessive)
+{
+    if (amount.point || amount.negative) {
+        return AmountReading::Unknown;
+    }
+    const std::u16string& digits = amount.whole;
+    if (!amount.grouped && digits.size() >= 2 && digits.size() <= 4 && digits[0] != u'0') {
+        return AmountReading::Leave;
+    }
+    AmountContext plain;
+    plain.variety = context_.variety;
+    Amount number;
+    number.whole = digits;
+    const std::size_t before = words_.size();
+    if (Speaker(plain, words_).sayPlain(number) == AmountReading::Leave) {
+        words_.push_back(digits);
+    }
+    words_.back() = withEnding(std::move(words_.back()), possessive ? u"'s" : u"s");
+    return before < words_.size() ? AmountReading::Read : AmountReading::Unknown;
 }
 
 // What only a bare whole number takes after it: a fraction (1½, 1 1/2) or

@@ -4,6 +4,8 @@
 
 #include "NumberWords.h"
 
+#include "StringFunctions.h"
+
 #include <array>
 
 namespace kestrano {
@@ -74,6 +76,16 @@ std::u16string digitString(unsigned long long number)
         number /= 10;
     } while (number > 0);
     return digits;
+}
+
+std::u16string withEnding(std::u16string word, std::u16string_view ending)
+{
+    static constexpr std::u16string_view names[] = {u"zero", u"one", u"two",   u"three", u"four",
+                                                    u"five", u"six", u"seven", u"eight", u"nine"};
+    if (word.size() == 1 && isAsciiDigit(word[0])) {
+        word = names[word[0] - u'0'];
+    }
+    return word + std::u16string(ending);
 }
 
 std::u16string ordinalDigits(unsigned number)

@@ -45,4 +45,9 @@ std::u16string ordinalDigits(unsigned number);
 
 std::u16string digitString(unsigned long long number);
 
+// A number's last word with a plural or possessive ending: 20 + "s" as 20s,
+// which the dictionaries derive, but a single digit by its name (3 as threes,
+// 6 as six's), as the dictionaries give a stem of one letter no ending.
+std::u16string withEnding(std::u16string word, std::u16string_view ending);
+
 } // namespace kestrano

@@ -46,7 +46,6 @@ private:
     std::u16string plainWord(std::u16string_view text) const;
     std::size_t readAt(std::size_t i);
     std::size_t readNumber(std::size_t i);
-    bool readNumberWithEnding(std::u16string_view text, WordList& words) const;
     std::size_t readDate(std::size_t i);
     std::size_t readRoman(std::size_t i);
     std::size_t readEra(std::size_t i);
@@ -146,52 +145,14 @@ void Reading::emit(const WordList& words, std::size_t first, std::size_t last)
     }
 }
 
-// "2's", "3s": the engine gives a stem of one letter no ending, so a single
-// digit takes its name before one.
-std::u16string withEnding(std::u16string word, std::u16string_view ending)
-{
-    static constexpr std::u16string_view names[] = {u"zero", u"one", u"two",   u"three", u"four",
-                                                    u"five", u"six", u"seven", u"eight", u"nine"};
-    if (word.size() == 1 && isAsciiDigit(word[0])) {
-        word = names[word[0] - u'0'];
-    }
-    return word + std::u16string(ending);
-}
-
 // '90s, ’60s: two digits ending in 0 and an s, after an apostrophe.
 bool isShortDecade(std::u16string_view raw, std::u16string_view core)
 {
-    const std::size_t at = raw.find(core);
-    const bool apostrophe = at != std::u16string_view::npos && at > 0 &&
-                            (raw[at - 1] == u'\'' || raw[at - 1] == u'\u2019');
+    // The core is a view into the raw token, after its opening punctuation.
+    const auto at = static_cast<std::size_t>(core.data() - raw.data());
+    const bool apostrophe = at > 0 && (raw[at - 1] == u'\'' || raw[at - 1] == u'\u2019');
     return apostrophe && core.size() == 3 && core[0] >= u'1' && core[0] <= u'9' &&
            core[1] == u'0' && core[2] == u's';
-}
-
-// 10,000 as 10000; empty unless the commas group the digits by three.
-std::u16string ungrouped(std::u16string_view text)
-{
-    const std::size_t first = std::min(text.find(u','), text.size());
-    bool grouped = first == text.size() || (first > 0 && first <= 3);
-    for (std::size_t at = first; grouped && at < text.size(); at += 4) {
-        grouped =
-            text[at] == u',' && at + 4 <= text.size() && isDigitString(text.substr(at + 1, 3));
-    }
-    std::u16string digits(text);
-    std::erase(digits, u',');
-    return grouped && isDigitString(digits) ? digits : std::u16string();
-}
-
-// The ending of a number's plural or possessive: 1990s, 3's, 1920s'.
-std::u16string_view numberEnding(std::u16string_view text)
-{
-    for (const std::u16string_view ending : {u"'s", u"\u2019s", u"s'", u"s\u2019", u"s"}) {
-        if (text.size() > ending.size() && text.ends_with(ending) &&
-            !ungrouped(text.substr(0, text.size() - ending.size())).empty()) {
-            return ending;
-        }
-    }
-    return {};
 }
 
 std::size_t Reading::readAt(std::size_t i)
@@ -303,7 +264,7 @@ std::size_t Reading::readNumber(std::size_t i)
         reading = sayAmount(text, context, words);
     }
     if (reading == AmountReading::Unknown) {
-        if (!readNumberWithEnding(text, words) && !readLetterDigits(text, words)) {
+        if (!readLetterDigits(text, words)) {
             return 0;
         }
         emit(words, i, i);
@@ -524,34 +485,6 @@ void Reading::readPart(std::u16string_view part, WordList& words) const
 // Q3, MP3, A4, H2O, 3D: letters and digits said apart, a lone letter by its
 // name. A token that a dictionary holds or derives whole (21st, 1990s) is
 // left to it.
-// 3s, 2's, 10000s: a plural or possessive of a number that the dictionaries
-// cannot derive, said as the number with the ending on its last word.
-bool Reading::readNumberWithEnding(std::u16string_view text, WordList& words) const
-{
-    const std::u16string_view ending = numberEnding(text);
-    if (ending.empty()) {
-        return false;
-    }
-    const std::u16string digits = ungrouped(text.substr(0, text.size() - ending.size()));
-    // The dictionaries derive 20s and 1990s right, but give a single digit no
-    // ending and take 10000s for 1000 and something else.
-    const bool ownReading =
-        digits.size() == 1 || digits.size() > 4 || digits.size() < text.size() - ending.size();
-    if (!ownReading && engine_.transcribes(std::u16string(text))) {
-        return false;
-    }
-    AmountContext context;
-    context.variety = variety_;
-    WordList said;
-    if (sayAmount(digits, context, said) != AmountReading::Read) {
-        said.push_back(digits);
-    }
-    const bool possessive = ending.size() == 2 && ending[1] == u's';
-    said.back() = withEnding(std::move(said.back()), possessive ? u"'s" : u"s");
-    words.insert(words.end(), said.begin(), said.end());
-    return true;
-}
-
 bool Reading::readLetterDigits(std::u16string_view written, WordList& words) const
 {
     // Section 4(a): brackets inside part letters from digits like a change

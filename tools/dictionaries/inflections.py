@@ -169,24 +169,30 @@ def inflected(word, entries, excluded=frozenset(), hand_set=frozenset()):
     unless its stem is one of hand_set (see from_hand_set_stem). A
     possessive whose stem the file lacks ends as the engine would end its
     own code without the 's (Kate's keɪts, not keɪtz)."""
+    found = inflection(word, entries, excluded, hand_set)
+    return found and found[0]
+
+
+def inflection(word, entries, excluded, hand_set):
+    """(code, whether it is said from its stem) as inflected() says, or None."""
     found = find_stem(word, entries, excluded)
     tag, code = entries[word]
     if found is None:
         body = without_s(code) if word.endswith("'s") and tag not in CURATED_TAGS else None
-        return with_ending(body, "s") if body else None
+        return (with_ending(body, "s"), False) if body else None
     if tag in CURATED_TAGS and not from_hand_set_stem(word, found, entries, hand_set):
         rule = irregular_rule(word)
         if rule and found[1]:
-            return irregular(entries[found[0]][1], found[1], rule)
-        return agreeing(code, found[1])
+            return irregular(entries[found[0]][1], found[1], rule), False
+        return agreeing(code, found[1]), False
     stem, suffix = found
     stem_code = entries[stem][1]
     if suffix == "":
-        return stem_code  # girls' is said as girls
+        return stem_code, True  # girls' is said as girls
     rule = irregular_rule(word)
     if rule:
-        return irregular(stem_code, suffix, rule)
-    return with_ending(stem_code, suffix)
+        return irregular(stem_code, suffix, rule), True
+    return with_ending(stem_code, suffix), True
 
 
 TAG = "inflection"
@@ -202,10 +208,9 @@ def regularise(entries, excluded=frozenset(), hand_set=frozenset()):
         tag, code = entries[word]
         if " " in code:
             continue
-        wanted = inflected(word, entries, excluded, hand_set)
-        if wanted is not None:
+        found = inflection(word, entries, excluded, hand_set)
+        if found is not None:
+            wanted, from_stem = found
             changed += wanted != code
-            found = find_stem(word, entries, excluded)
-            from_stem = found and (tag not in CURATED_TAGS or from_hand_set_stem(word, found, entries, hand_set))
             entries[word] = (TAG if from_stem else tag, wanted)
     return changed
